@@ -1,0 +1,50 @@
+# Runs the program once, through EMULATOR when it is set, with INPUT_FILE as its
+# standard input, and checks standard output byte for byte (unless it goes to
+# OUTPUT_FILE), the exit status and standard error.
+cmake_minimum_required(VERSION 3.25)
+
+if(DEFINED OUTPUT_FILE)
+  set(output OUTPUT_FILE "${OUTPUT_FILE}")
+else()
+  set(output OUTPUT_VARIABLE actual_output)
+endif()
+execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
+  INPUT_FILE "${INPUT_FILE}"
+  ${output}
+  ERROR_VARIABLE actual_error
+  RESULT_VARIABLE actual_status)
+# A line on Windows ends in CR LF; standard output has no line ends of its own.
+string(REPLACE "\r\n" "\n" actual_error "${actual_error}")
+
+string(REPEAT "Unesi broj: " 5 expected_output)
+string(APPEND expected_output "${EXPECTED_LISTING}")
+if(NOT DEFINED EXPECTED_STATUS)
+  set(EXPECTED_STATUS 0)
+endif()
+set(expected_error "")
+if(DEFINED EXPECTED_ERROR)
+  set(expected_error "${EXPECTED_ERROR}\n")
+endif()
+
+set(failures "")
+function(compare what expected actual)
+  if(NOT actual STREQUAL expected)
+    # Line ends and tabs made visible, so that a difference in them shows.
+    foreach(text IN ITEMS expected actual)
+      string(REPLACE "\r" "\\r" ${text} "${${text}}")
+      string(REPLACE "\n" "\\n" ${text} "${${text}}")
+      string(REPLACE "\t" "\\t" ${text} "${${text}}")
+    endforeach()
+    string(APPEND failures "${what} differs\n  expected: [${expected}]\n  actual:   [${actual}]\n")
+    set(failures "${failures}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+if(NOT DEFINED OUTPUT_FILE)
+  compare("standard output" "${expected_output}" "${actual_output}")
+endif()
+compare("exit status" "${EXPECTED_STATUS}" "${actual_status}")
+compare("standard error" "${expected_error}" "${actual_error}")
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()
