@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Counts the instructions of one typical session (4, 7, -3, 10, 9) with
+# callgrind: the default build against the same job in C with stdio, linked
+# dynamically. A benchmark, not a test: it prints, it does not judge.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset default >/dev/null
+cmake --build --preset default >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cc -O2 -o "$work/neparni_stdio" bench/neparni_stdio.c
+
+instructions() {
+  printf '4\n7\n-3\n10\n9\n' |
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
+    sed -n 's/^==[0-9]*== Collected : //p'
+}
+cpp=$(instructions build/neparni)
+c=$(instructions "$work/neparni_stdio")
+echo "build/neparni:           $cpp"
+echo "C with stdio, dynamic:   $c"
+awk -v cpp="$cpp" -v c="$c" 'BEGIN { printf "ratio:                   %.2f\n", cpp / c }'
