@@ -5,10 +5,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+for tool in valgrind cc; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "$0: needs $tool (on Debian or Ubuntu: sudo apt-get install valgrind gcc)" >&2
+    exit 1
+  fi
+done
+
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Installed, the program has one path whatever the generator put it under.
+cmake --install build --config Release --prefix "$work" >/dev/null
 cc -O2 -o "$work/neparni_stdio" bench/neparni_stdio.c
 
 instructions() {
@@ -16,8 +25,8 @@ instructions() {
     valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
     sed -n 's/^==[0-9]*== Collected : //p'
 }
-cpp=$(instructions build/neparni)
+cpp=$(instructions "$work/bin/neparni")
 c=$(instructions "$work/neparni_stdio")
-echo "build/neparni:           $cpp"
+echo "neparni:                 $cpp"
 echo "C with stdio, dynamic:   $c"
 awk -v cpp="$cpp" -v c="$c" 'BEGIN { printf "ratio:                   %.2f\n", cpp / c }'

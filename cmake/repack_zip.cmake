@@ -1,0 +1,22 @@
+# Run by cpack once it has made the ZIP. CPack's ZIP records every file's
+# access and change times and its owner, which no two builds share, so the
+# staged files are packed again with Info-ZIP: without those (-X), each dated
+# SOURCE_DATE_EPOCH in UTC (a ZIP date has no time zone). Then the ZIP's SHA-256
+# goes beside it in the form that sha256sum -c reads.
+find_program(ZIP_EXECUTABLE zip)
+find_program(TOUCH_EXECUTABLE touch)
+if(ZIP_EXECUTABLE AND TOUCH_EXECUTABLE AND DEFINED ENV{SOURCE_DATE_EPOCH})
+  get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
+  file(GLOB_RECURSE staged_files RELATIVE "${staging_top}" "${CPACK_TEMPORARY_DIRECTORY}/*")
+  file(REMOVE "${CPACK_PACKAGE_FILES}")
+  execute_process(COMMAND "${TOUCH_EXECUTABLE}" -d "@$ENV{SOURCE_DATE_EPOCH}" ${staged_files}
+    WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC
+    "${ZIP_EXECUTABLE}" -q -X -D "${CPACK_PACKAGE_FILES}" ${staged_files}
+    WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)
+else()
+  message(WARNING "The ZIP keeps its build's times and owner, so a rebuild will not match it: "
+    "that needs zip, touch and a git checkout (or SOURCE_DATE_EPOCH set).")
+endif()
+file(SHA256 "${CPACK_PACKAGE_FILES}" zip_sha256)
+file(WRITE "${CPACK_OUTPUT_FILE_PATH}.sha256" "${zip_sha256}  ${CPACK_OUTPUT_FILE_NAME}\n")
