@@ -1,21 +1,14 @@
 # Runs the program once, through EMULATOR when it is set, with INPUT_FILE as its
 # standard input, and checks standard output byte for byte (unless it goes to
-# OUTPUT_FILE, which then may grow to at most OUTPUT_LIMIT bytes when that is
-# set), the exit status and standard error.
+# OUTPUT_FILE), the exit status and standard error.
 cmake_minimum_required(VERSION 3.25)
-
-if(DEFINED OUTPUT_LIMIT)
-  # Linux's prlimit; the signal for an oversized file is ignored so that the
-  # write fails instead.
-  set(launcher sh -c "trap '' XFSZ && exec prlimit --fsize=${OUTPUT_LIMIT} \"$@\"" sh)
-endif()
 
 if(DEFINED OUTPUT_FILE)
   set(output OUTPUT_FILE "${OUTPUT_FILE}")
 else()
   set(output OUTPUT_VARIABLE actual_output)
 endif()
-execute_process(COMMAND ${launcher} ${EMULATOR} "${PROGRAM}"
+execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
   INPUT_FILE "${INPUT_FILE}"
   ${output}
   ERROR_VARIABLE actual_error

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Runs the program as a person at a console would, with its standard input and
+# output as pipes: each number is written only once its prompt has come, so a
+# prompt that is not visible while the program waits fails the case.
+#   run_paced_case.sh [options] -- COMMAND...
+#   --input TEXT     one number a line; standard input is closed when they run out
+#   --listing TEXT   what must follow the fifth prompt
+#   --close-output   close standard output before the last number is written
+#   --status N       expected exit status (0)
+#   --error TEXT     expected line on standard error (none)
+#   --deadline S     seconds to wait for each prompt and for the listing (5)
+set -u
+input='' listing='' close_output='' status=0 error='' deadline=5
+while [[ $1 != -- ]]; do
+  case $1 in
+    --input) input=$2; shift ;;
+    --listing) listing=$2; shift ;;
+    --close-output) close_output=yes ;;
+    --status) status=$2; shift ;;
+    --error) error=$2$'\n'; shift ;;
+    --deadline) deadline=$2; shift ;;
+    *) echo "$0: unknown option $1" >&2; exit 2 ;;
+  esac
+  shift
+done
+shift
+mapfile -t numbers < <(printf %s "$input")
+
+errors=$(mktemp)
+# Neither side dies of a write to a closed pipe: the write fails instead, as it
+# does on Windows, and the program must notice.
+trap '' PIPE
+coproc program { exec "$@" 2>"$errors"; }
+pid=$program_PID
+# Own copies of the pipes: bash drops a coprocess's when it ends.
+exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
+exec {program[0]}<&- {program[1]}>&-
+
+fail() {
+  printf '%s\n' "$@" >&2
+  kill "$pid" 2>/dev/null
+  rm -f "$errors"
+  exit 1
+}
+# Line ends and tabs made visible, so that a difference in them shows.
+visible() { local text=${1//$'\r'/\\r}; text=${text//$'\n'/\\n}; printf '[%s]' "${text//$'\t'/\\t}"; }
+
+prompt='Unesi broj: '
+for i in 1 2 3 4 5; do
+  IFS= read -r -N ${#prompt} -t "$deadline" got <&"$from_program"
+  [[ $got == "$prompt" ]] ||
+    fail "prompt $i did not come within $deadline s" "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
+  if ((i == 5)) && [[ $close_output ]]; then
+    exec {from_program}<&-
+  fi
+  if ((i <= ${#numbers[@]})); then
+    printf '%s\n' "${numbers[i - 1]}" >&"$to_program"
+  fi
+  if ((i == ${#numbers[@]})); then
+    exec {to_program}>&-
+  fi
+done
+
+if [[ ! $close_output ]]; then
+  # Everything up to the end of standard output.
+  IFS= read -r -d '' -t "$deadline" got <&"$from_program"
+  case $? in
+    0) fail "standard output holds a NUL byte after $(visible "$got")" ;;
+    1) ;;
+    *) fail "standard output did not end within $deadline s after the fifth prompt" "  so far: $(visible "$got")" ;;
+  esac
+  [[ $got == "$listing" ]] ||
+    fail "the listing differs" "  expected: $(visible "$listing")" "  actual:   $(visible "$got")"
+fi
+wait "$pid"
+actual_status=$?
+[[ $actual_status == "$status" ]] || fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
+actual_error=$(cat "$errors"; echo .)
+actual_error=${actual_error%.}
+actual_error=${actual_error//$'\r\n'/$'\n'}
+[[ $actual_error == "$error" ]] ||
+  fail "standard error differs" "  expected: $(visible "$error")" "  actual:   $(visible "$actual_error")"
+rm -f "$errors"
