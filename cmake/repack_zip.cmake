@@ -1,8 +1,13 @@
-# Run by cpack once it has made the ZIP. CPack's ZIP records every file's
-# access and change times and its owner, which no two builds share, so the
-# staged files are packed again with Info-ZIP: without those (-X), each dated
-# SOURCE_DATE_EPOCH in UTC (a ZIP date has no time zone). Then the ZIP's SHA-256
-# goes beside it in the form that sha256sum -c reads.
+# Run by cpack once it has made a package; only a ZIP is remade. CPack's ZIP
+# records every file's access and change times and its owner, which no two
+# builds share, so the staged files are packed again with Info-ZIP: without
+# those (-X), each dated SOURCE_DATE_EPOCH in UTC (a ZIP date has no time zone),
+# deaf to Info-ZIP's own environment variables, and with the commit in the
+# ZIP's comment. Then the ZIP's SHA-256 goes beside it in the form that
+# sha256sum -c reads.
+if(NOT CPACK_GENERATOR STREQUAL "ZIP")
+  return()
+endif()
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
 if(ZIP_EXECUTABLE AND TOUCH_EXECUTABLE AND DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -11,11 +16,16 @@ if(ZIP_EXECUTABLE AND TOUCH_EXECUTABLE AND DEFINED ENV{SOURCE_DATE_EPOCH})
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   execute_process(COMMAND "${TOUCH_EXECUTABLE}" -d "@$ENV{SOURCE_DATE_EPOCH}" ${staged_files}
     WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC
-    "${ZIP_EXECUTABLE}" -q -X -D "${CPACK_PACKAGE_FILES}" ${staged_files}
-    WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)
+  set(comment "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
+  if(CPACK_NEPARNI_COMMIT)
+    string(APPEND comment ", built from commit ${CPACK_NEPARNI_COMMIT}")
+  endif()
+  file(WRITE "${staging_top}/comment" "${comment}\n")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=ZIP --unset=ZIPOPT TZ=UTC
+    "${ZIP_EXECUTABLE}" -q -X -D -z "${CPACK_PACKAGE_FILES}" ${staged_files}
+    WORKING_DIRECTORY "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
 else()
-  message(WARNING "The ZIP keeps its build's times and owner, so a rebuild will not match it: "
+  message(WARNING "The ZIP keeps its build's times and owner, so no rebuild will match it: "
     "that needs zip, touch and a git checkout (or SOURCE_DATE_EPOCH set).")
 endif()
 file(SHA256 "${CPACK_PACKAGE_FILES}" zip_sha256)

@@ -1,12 +1,51 @@
-# Read by cpack before it stages the package: the times that packaging writes
+# Read by cpack before it stages a package. The times that packaging writes
 # (the strip's PE time stamp, the ZIP's entry dates) become the commit's, so
-# that one commit always packs to the same bytes. A SOURCE_DATE_EPOCH already
-# set wins; outside a git checkout the package keeps the build's times.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(COMMAND git -C "${CMAKE_CURRENT_LIST_DIR}/.." log -1 --format=%ct
-    OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE git_failed ERROR_QUIET)
-  if(NOT git_failed)
-    set(ENV{SOURCE_DATE_EPOCH} "${commit_time}")
+# that one commit always packs to the same bytes, and the package names that
+# commit. A SOURCE_DATE_EPOCH already set wins. The commit is read only where
+# these sources are the top of a git checkout of their own, never from a
+# repository that merely holds them.
+get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
+execute_process(COMMAND git -C "${source_dir}" rev-parse --show-toplevel
+  OUTPUT_VARIABLE git_top ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
+  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
+if(NOT git_failed)
+  get_filename_component(git_top "${git_top}" REALPATH)
+endif()
+if(git_failed)
+  # git's own words say why: not a checkout, or one it will not trust.
+  if(NOT git_error)
+    set(git_error "git: ${git_failed}")
   endif()
+  set(no_commit "git could not read the commit:\n${git_error}")
+elseif(NOT git_top STREQUAL source_dir)
+  set(no_commit "the sources are not a git checkout of their own, but lie inside ${git_top}.")
+else()
+  execute_process(COMMAND git -C "${source_dir}" log -1 --format=%H%n%ct
+    OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  string(REPLACE "\n" ";" commit "${commit}")
+  list(GET commit 0 CPACK_NEPARNI_COMMIT)
+  list(GET commit 1 commit_time)
+  execute_process(COMMAND git -C "${source_dir}" status --porcelain --untracked-files=no
+    OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND DEFINED commit_time)
+  set(ENV{SOURCE_DATE_EPOCH} "${commit_time}")
+endif()
+if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
+  # A value the tools half understand gives a package that no rebuild matches.
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since "
+    "1970-01-01 UTC, digits only, not \"$ENV{SOURCE_DATE_EPOCH}\".")
+endif()
+if(changes)
+  # Not what the commit packs to: marked, in the file name and the ZIP's comment.
+  message(WARNING "The sources differ from commit ${CPACK_NEPARNI_COMMIT} (git status), so the "
+    "package is marked -dirty, and no rebuild of the commit will match it:\n${changes}")
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-dirty")
+  string(APPEND CPACK_NEPARNI_COMMIT " with uncommitted changes")
+elseif(no_commit AND DEFINED ENV{SOURCE_DATE_EPOCH})
+  message(WARNING "The package names no commit: ${no_commit}")
+elseif(no_commit)
+  message(WARNING "The package names no commit and keeps the build's times, "
+    "so no rebuild will match it: ${no_commit}")
 endif()
