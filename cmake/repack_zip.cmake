@@ -10,7 +10,19 @@ if(NOT CPACK_GENERATOR STREQUAL "ZIP")
 endif()
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
-if(ZIP_EXECUTABLE AND TOUCH_EXECUTABLE AND DEFINED ENV{SOURCE_DATE_EPOCH})
+if(TOUCH_EXECUTABLE)
+  # Only GNU touch takes a date as @seconds; it alone answers --version.
+  execute_process(COMMAND "${TOUCH_EXECUTABLE}" --version RESULT_VARIABLE not_gnu_touch OUTPUT_QUIET ERROR_QUIET)
+  if(not_gnu_touch)
+    unset(TOUCH_EXECUTABLE)
+  endif()
+endif()
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  # No time to give the files: cpack has said why already.
+elseif(NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
+  message(WARNING "The ZIP keeps its build's times and owner, so no rebuild will match it: "
+    "that needs Info-ZIP's zip and GNU touch.")
+else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
   file(GLOB_RECURSE staged_files RELATIVE "${staging_top}" "${CPACK_TEMPORARY_DIRECTORY}/*")
   file(REMOVE "${CPACK_PACKAGE_FILES}")
@@ -24,9 +36,6 @@ if(ZIP_EXECUTABLE AND TOUCH_EXECUTABLE AND DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=ZIP --unset=ZIPOPT TZ=UTC
     "${ZIP_EXECUTABLE}" -q -X -D -z "${CPACK_PACKAGE_FILES}" ${staged_files}
     WORKING_DIRECTORY "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
-else()
-  message(WARNING "The ZIP keeps its build's times and owner, so no rebuild will match it: "
-    "that needs zip, touch and a git checkout (or SOURCE_DATE_EPOCH set).")
 endif()
 file(SHA256 "${CPACK_PACKAGE_FILES}" zip_sha256)
 file(WRITE "${CPACK_OUTPUT_FILE_PATH}.sha256" "${zip_sha256}  ${CPACK_OUTPUT_FILE_NAME}\n")
