@@ -8,25 +8,25 @@ get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
 execute_process(COMMAND git -C "${source_dir}" rev-parse --show-toplevel
   OUTPUT_VARIABLE git_top ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
-if(NOT git_failed)
-  get_filename_component(git_top "${git_top}" REALPATH)
-endif()
 if(git_failed)
   # git's own words say why: not a checkout, or one it will not trust.
   if(NOT git_error)
     set(git_error "git: ${git_failed}")
   endif()
   set(no_commit "git could not read the commit:\n${git_error}")
-elseif(NOT git_top STREQUAL source_dir)
-  set(no_commit "the sources are not a git checkout of their own, but lie inside ${git_top}.")
 else()
-  execute_process(COMMAND git -C "${source_dir}" log -1 --format=%H%n%ct
-    OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  string(REPLACE "\n" ";" commit "${commit}")
-  list(GET commit 0 CPACK_NEPARNI_COMMIT)
-  list(GET commit 1 commit_time)
-  execute_process(COMMAND git -C "${source_dir}" status --porcelain --untracked-files=no
-    OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  get_filename_component(git_top "${git_top}" REALPATH)
+  if(NOT git_top STREQUAL source_dir)
+    set(no_commit "the sources are not a git checkout of their own, but lie inside ${git_top}.")
+  else()
+    execute_process(COMMAND git -C "${source_dir}" log -1 --format=%H%n%ct
+      OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "\n" ";" commit "${commit}")
+    list(GET commit 0 CPACK_NEPARNI_COMMIT)
+    list(GET commit 1 commit_time)
+    execute_process(COMMAND git -C "${source_dir}" status --porcelain --untracked-files=no
+      OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  endif()
 endif()
 
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND DEFINED commit_time)

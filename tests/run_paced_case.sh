@@ -49,7 +49,7 @@ prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
   IFS= read -r -N ${#prompt} -t "$deadline" got <&"$from_program"
   [[ $got == "$prompt" ]] ||
-    fail "prompt $i did not come within $deadline s" "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
+    fail "prompt $i differs, or did not come within $deadline s" "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
   if ((i == 5)) && [[ $close_output ]]; then
     exec {from_program}<&-
   fi
@@ -72,8 +72,12 @@ if [[ ! $close_output ]]; then
   [[ $got == "$listing" ]] ||
     fail "the listing differs" "  expected: $(visible "$listing")" "  actual:   $(visible "$got")"
 fi
+# The program must end soon after its last prompt or its listing.
+{ sleep "$deadline" && kill "$pid"; } >/dev/null 2>&1 &
+watchdog=$!
 wait "$pid"
 actual_status=$?
+kill "$watchdog" 2>/dev/null || fail "the program did not end within $deadline s after the fifth prompt"
 [[ $actual_status == "$status" ]] || fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
 actual_error=$(cat "$errors"; echo .)
 actual_error=${actual_error%.}
