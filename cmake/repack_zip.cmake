@@ -24,7 +24,10 @@ elseif(NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
     "that needs Info-ZIP's zip and GNU touch.")
 else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
-  file(GLOB_RECURSE staged_files RELATIVE "${staging_top}" "${CPACK_TEMPORARY_DIRECTORY}/*")
+  # A [, * or ? in the path is escaped as a class of its own, so that the path
+  # is no pattern.
+  string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
+  file(GLOB_RECURSE staged_files RELATIVE "${staging_top}" "${staging_pattern}/*")
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   execute_process(COMMAND "${TOUCH_EXECUTABLE}" -d "@$ENV{SOURCE_DATE_EPOCH}" ${staged_files}
     WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)

@@ -3,30 +3,26 @@
 # that one commit always packs to the same bytes, and the package names that
 # commit. A SOURCE_DATE_EPOCH already set wins. The commit is read only where
 # these sources are the top of a git checkout of their own, never from a
-# repository that merely holds them.
+# repository that merely holds them: git looks no higher than their parent.
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
-execute_process(COMMAND git -C "${source_dir}" rev-parse --show-toplevel
-  OUTPUT_VARIABLE git_top ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
+get_filename_component(source_parent "${source_dir}" DIRECTORY)
+set(ENV{GIT_CEILING_DIRECTORIES} "${source_parent}")
+execute_process(COMMAND git -C "${source_dir}" log -1 --format=%H%n%ct
+  OUTPUT_VARIABLE commit ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
 if(git_failed)
-  # git's own words say why: not a checkout, or one it will not trust.
+  # git's own words say why: not a checkout of their own, one it will not
+  # trust, or one with no commit yet.
   if(NOT git_error)
     set(git_error "git: ${git_failed}")
   endif()
   set(no_commit "git could not read the commit:\n${git_error}")
 else()
-  get_filename_component(git_top "${git_top}" REALPATH)
-  if(NOT git_top STREQUAL source_dir)
-    set(no_commit "the sources are not a git checkout of their own, but lie inside ${git_top}.")
-  else()
-    execute_process(COMMAND git -C "${source_dir}" log -1 --format=%H%n%ct
-      OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    string(REPLACE "\n" ";" commit "${commit}")
-    list(GET commit 0 CPACK_NEPARNI_COMMIT)
-    list(GET commit 1 commit_time)
-    execute_process(COMMAND git -C "${source_dir}" status --porcelain --untracked-files=no
-      OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  endif()
+  string(REPLACE "\n" ";" commit "${commit}")
+  list(GET commit 0 CPACK_NEPARNI_COMMIT)
+  list(GET commit 1 commit_time)
+  execute_process(COMMAND git -C "${source_dir}" status --porcelain --untracked-files=no
+    OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND DEFINED commit_time)
