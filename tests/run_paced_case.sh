@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Runs the program as a person at a console would, with its standard input and
-# output as pipes: each number is written only once its prompt has come, so a
-# prompt that is not visible while the program waits fails the case.
+# output as pipes: each number is written only once its prompt has come, and
+# nothing more may come before it, so a prompt that is not visible while the
+# program waits, or one shown before its time, fails the case.
 #   run_paced_case.sh [options] -- COMMAND...
 #   --input TEXT     one number a line; standard input is closed when they run out
 #   --listing TEXT   what must follow the fifth prompt
 #   --close-output   close standard output before the last number is written
 #   --status N       expected exit status (0)
 #   --error TEXT     expected line on standard error (none)
-#   --deadline S     seconds to wait for each prompt and for the listing (5)
+#   --deadline S     seconds to wait for each prompt, for the listing and for the end (5)
+#   --wait S         seconds in which nothing may come after a prompt (0.1)
 set -u
-input='' listing='' close_output='' status=0 error='' deadline=5
+input='' listing='' close_output='' status=0 error='' deadline=5 wait=0.1
 while [[ $1 != -- ]]; do
   case $1 in
     --input) input=$2; shift ;;
@@ -19,6 +21,7 @@ while [[ $1 != -- ]]; do
     --status) status=$2; shift ;;
     --error) error=$2$'\n'; shift ;;
     --deadline) deadline=$2; shift ;;
+    --wait) wait=$2; shift ;;
     *) echo "$0: unknown option $1" >&2; exit 2 ;;
   esac
   shift
@@ -26,22 +29,23 @@ done
 shift
 mapfile -t numbers < <(printf %s "$input")
 
+# Standard error goes to a file that is removed at once, so that none is left
+# behind even when the driver is killed.
 errors=$(mktemp)
+exec {errors_out}>"$errors" {errors_in}<"$errors"
+rm -f "$errors"
 # Neither side dies of a write to a closed pipe: the write fails instead, as it
 # does on Windows, and the program must notice.
 trap '' PIPE
-coproc program { exec "$@" 2>"$errors"; }
-pid=$program_PID
+coproc program { exec "$@" 2>&"$errors_out"; }
+pid=$program_PID timer=''
+# Whatever ends the driver ends the program: no process outlives it.
+trap 'kill -KILL $pid $timer 2>/dev/null; wait' EXIT
 # Own copies of the pipes: bash drops a coprocess's when it ends.
 exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
 
-fail() {
-  printf '%s\n' "$@" >&2
-  kill "$pid" 2>/dev/null
-  rm -f "$errors"
-  exit 1
-}
+fail() { printf '%s\n' "$@" >&2; exit 1; }
 # Line ends and tabs made visible, so that a difference in them shows.
 visible() { local text=${1//$'\r'/\\r}; text=${text//$'\n'/\\n}; printf '[%s]' "${text//$'\t'/\\t}"; }
 
@@ -50,13 +54,17 @@ for i in 1 2 3 4 5; do
   IFS= read -r -N ${#prompt} -t "$deadline" got <&"$from_program"
   [[ $got == "$prompt" ]] ||
     fail "prompt $i differs, or did not come within $deadline s" "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
-  if ((i == 5)) && [[ $close_output ]]; then
-    exec {from_program}<&-
-  fi
   if ((i <= ${#numbers[@]})); then
+    # The program must now be waiting for the number: nothing may come.
+    IFS= read -r -d '' -t "$wait" got <&"$from_program"
+    (($? > 128)) && [[ ! $got ]] ||
+      fail "the program did not wait for number $i after its prompt" "  then came: $(visible "$got")"
+    if ((i == 5)) && [[ $close_output ]]; then
+      exec {from_program}<&-
+    fi
     printf '%s\n' "${numbers[i - 1]}" >&"$to_program"
   fi
-  if ((i == ${#numbers[@]})); then
+  if ((i >= ${#numbers[@]})); then
     exec {to_program}>&-
   fi
 done
@@ -72,16 +80,15 @@ if [[ ! $close_output ]]; then
   [[ $got == "$listing" ]] ||
     fail "the listing differs" "  expected: $(visible "$listing")" "  actual:   $(visible "$got")"
 fi
-# The program must end soon after its last prompt or its listing.
-{ sleep "$deadline" && kill "$pid"; } >/dev/null 2>&1 &
-watchdog=$!
-wait "$pid"
+# The program must end soon after its output.
+sleep "$deadline" &
+timer=$!
+wait -n -p ended "$pid" "$timer"
 actual_status=$?
-kill "$watchdog" 2>/dev/null || fail "the program did not end within $deadline s after the fifth prompt"
+[[ $ended == "$pid" ]] || fail "the program did not end within $deadline s after its output"
 [[ $actual_status == "$status" ]] || fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
-actual_error=$(cat "$errors"; echo .)
+actual_error=$(cat <&"$errors_in"; echo .)
 actual_error=${actual_error%.}
 actual_error=${actual_error//$'\r\n'/$'\n'}
 [[ $actual_error == "$error" ]] ||
   fail "standard error differs" "  expected: $(visible "$error")" "  actual:   $(visible "$actual_error")"
-rm -f "$errors"
