@@ -59,14 +59,10 @@ for i in 1 2 3 4 5; do
     IFS= read -r -d '' -t "$wait" got <&"$from_program"
     (($? > 128)) && [[ ! $got ]] ||
       fail "the program did not wait for number $i after its prompt" "  then came: $(visible "$got")"
-    if ((i == 5)) && [[ $close_output ]]; then
-      exec {from_program}<&-
-    fi
+    ((i == 5)) && [[ $close_output ]] && exec {from_program}<&-
     printf '%s\n' "${numbers[i - 1]}" >&"$to_program"
   fi
-  if ((i >= ${#numbers[@]})); then
-    exec {to_program}>&-
-  fi
+  ((i < ${#numbers[@]})) || exec {to_program}>&-
 done
 
 if [[ ! $close_output ]]; then
