@@ -40,7 +40,7 @@ trap '' PIPE
 coproc program { exec "$@" 2>&"$errors_out"; }
 pid=$program_PID timer=''
 # Whatever ends the driver ends the program: no process outlives it.
-trap 'kill -KILL $pid $timer 2>/dev/null; wait' EXIT
+trap 'kill -KILL $pid $timer 2>/dev/null; wait 2>/dev/null' EXIT
 # Own copies of the pipes: bash drops a coprocess's when it ends.
 exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
