@@ -1,7 +1,13 @@
 # Runs the program once, through EMULATOR when it is set, with INPUT_FILE as its
 # standard input, and checks standard output byte for byte (unless it goes to
-# OUTPUT_FILE), the exit status and standard error.
+# OUTPUT_FILE), the exit status and standard error. A program still running
+# after TIME_LIMIT seconds is ended, and fails.
 cmake_minimum_required(VERSION 3.25)
+
+if(NOT DEFINED TIME_LIMIT)
+  # Long enough for Wine to make a new prefix before the program starts.
+  set(TIME_LIMIT 60)
+endif()
 
 if(DEFINED OUTPUT_FILE)
   set(output OUTPUT_FILE "${OUTPUT_FILE}")
@@ -12,7 +18,11 @@ execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
   INPUT_FILE "${INPUT_FILE}"
   ${output}
   ERROR_VARIABLE actual_error
-  RESULT_VARIABLE actual_status)
+  RESULT_VARIABLE actual_status
+  TIMEOUT ${TIME_LIMIT})
+if(actual_status MATCHES "timeout")
+  message(FATAL_ERROR "The program did not end within ${TIME_LIMIT} s and was ended.")
+endif()
 # A line on Windows ends in CR LF; standard output has no line ends of its own.
 string(REPLACE "\r\n" "\n" actual_error "${actual_error}")
 
