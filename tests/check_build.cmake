@@ -1,0 +1,34 @@
+# Checks a configured build tree by what CMake recorded in it: that the C++
+# compiler is the one expected, by CMake's compiler id (and front end, where
+# given: clang-cl is Clang with MSVC's), and that a single-config build is
+# Release. A toolchain setting that CMake ignored shows here, not in a log.
+#   cmake -DBUILD_DIR=build -DCOMPILER=Clang [-DFRONTEND=MSVC] -P tests/check_build.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(record "${BUILD_DIR}/CMakeFiles/${CMAKE_VERSION}/CMakeCXXCompiler.cmake")
+if(NOT EXISTS "${record}")
+  message(FATAL_ERROR "${BUILD_DIR} holds no C++ compiler that CMake ${CMAKE_VERSION} identified: no ${record}")
+endif()
+file(STRINGS "${record}" lines REGEX "^set\\(CMAKE_CXX_COMPILER_(ID|FRONTEND_VARIANT|VERSION) ")
+foreach(line IN LISTS lines)
+  string(REGEX MATCH "^set\\(CMAKE_CXX_COMPILER_([A-Z_]+) \"(.*)\"\\)$" _ "${line}")
+  set(found_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+endforeach()
+set(found "${found_ID} ${found_VERSION}")
+if(found_FRONTEND_VARIANT)
+  string(APPEND found ", ${found_FRONTEND_VARIANT} front end")
+endif()
+message(STATUS "${BUILD_DIR}: ${found}")
+if(NOT found_ID STREQUAL COMPILER OR (FRONTEND AND NOT found_FRONTEND_VARIANT STREQUAL FRONTEND))
+  set(expected "${COMPILER}")
+  if(FRONTEND)
+    string(APPEND expected ", ${FRONTEND} front end")
+  endif()
+  message(FATAL_ERROR "${BUILD_DIR} was configured with ${found}, not ${expected}")
+endif()
+
+# A multi-config generator records its configurations; a single-config one, the one it builds.
+file(STRINGS "${BUILD_DIR}/CMakeCache.txt" cache REGEX "^CMAKE_(BUILD_TYPE|CONFIGURATION_TYPES):")
+if(NOT cache MATCHES "CMAKE_CONFIGURATION_TYPES:" AND NOT cache MATCHES "CMAKE_BUILD_TYPE:[A-Z]+=Release(;|$)")
+  message(FATAL_ERROR "${BUILD_DIR} is a single-config build, but not Release: ${cache}")
+endif()
