@@ -3,8 +3,7 @@
 # builds share, so the staged files are packed again with Info-ZIP: without
 # those (-X), each dated SOURCE_DATE_EPOCH in UTC (a ZIP date has no time zone),
 # deaf to Info-ZIP's own environment variables, and with the commit in the
-# ZIP's comment. Then the ZIP's SHA-256 goes beside it in the form that
-# sha256sum -c reads.
+# ZIP's comment.
 if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   return()
 endif()
@@ -40,5 +39,3 @@ else()
     "${ZIP_EXECUTABLE}" -q -X -D -z "${CPACK_PACKAGE_FILES}" ${staged_files}
     WORKING_DIRECTORY "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
 endif()
-file(SHA256 "${CPACK_PACKAGE_FILES}" zip_sha256)
-file(WRITE "${CPACK_OUTPUT_FILE_PATH}.sha256" "${zip_sha256}  ${CPACK_OUTPUT_FILE_NAME}\n")
