@@ -1,7 +1,9 @@
 # Runs the program once, through EMULATOR when it is set, with INPUT_FILE as its
 # standard input, and checks standard output byte for byte (unless it goes to
 # OUTPUT_FILE), the exit status and standard error. A program still running
-# after TIME_LIMIT seconds is ended, and fails.
+# after TIME_LIMIT seconds is ended, and fails. With PAUSE set, PROGRAM is
+# neparni.cmd: after the listing come a new line and pause's message, which
+# is in the system's language.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT DEFINED TIME_LIMIT)
@@ -28,6 +30,17 @@ string(REPLACE "\r\n" "\n" actual_error "${actual_error}")
 
 string(REPEAT "Unesi broj: " 5 expected_output)
 string(APPEND expected_output "${EXPECTED_LISTING}")
+if(PAUSE)
+  # execute_process reads a CR LF as LF.
+  string(APPEND expected_output "\n")
+  string(LENGTH "${expected_output}" length)
+  string(LENGTH "${actual_output}" actual_length)
+  if(actual_length GREATER length)
+    string(SUBSTRING "${actual_output}" 0 ${length} actual_output)
+  else()
+    string(APPEND expected_output "<pause's message>")
+  endif()
+endif()
 if(NOT DEFINED EXPECTED_STATUS)
   set(EXPECTED_STATUS 0)
 endif()
