@@ -24,13 +24,13 @@ if(NOT CPACK_NEPARNI_COMMIT)
 endif()
 file(SHA256 "${CPACK_PACKAGE_FILES}" sha256)
 file(SIZE "${CPACK_PACKAGE_FILES}" size)
-get_filename_component(zip "${CPACK_PACKAGE_FILES}" NAME)
-string(REGEX REPLACE "\\.zip$" ".buildinfo" buildinfo "${CPACK_PACKAGE_FILES}")
+# The ZIP is still in CPack's staging folder, and goes beside the buildinfo later.
+string(REGEX REPLACE "\\.zip$" ".buildinfo" buildinfo "${CPACK_OUTPUT_FILE_PATH}")
 file(WRITE "${buildinfo}" "Format: 1.0
 Source: ${CPACK_PACKAGE_NAME}
 Version: ${CPACK_PACKAGE_VERSION}
 Commit: ${CPACK_NEPARNI_COMMIT}
 Checksums-Sha256:
- ${sha256} ${size} ${zip}
+ ${sha256} ${size} ${CPACK_OUTPUT_FILE_NAME}
 Installed-Build-Depends:
 ${versions}")
