@@ -25,13 +25,12 @@ execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
 if(actual_status MATCHES "timeout")
   message(FATAL_ERROR "The program did not end within ${TIME_LIMIT} s and was ended.")
 endif()
-# A line on Windows ends in CR LF; standard output has no line ends of its own.
-string(REPLACE "\r\n" "\n" actual_error "${actual_error}")
 
 string(REPEAT "Unesi broj: " 5 expected_output)
 string(APPEND expected_output "${EXPECTED_LISTING}")
+# execute_process reads a CR LF, which ends a line on Windows, as LF: in
+# neparni.cmd's new line as in a message on standard error.
 if(PAUSE)
-  # execute_process reads a CR LF as LF.
   string(APPEND expected_output "\n")
   string(LENGTH "${expected_output}" length)
   string(LENGTH "${actual_output}" actual_length)
