@@ -1,9 +1,21 @@
-# Read by cpack before it stages a package. The times that packaging writes
-# (the strip's PE time stamp, the ZIP's entry dates) become the commit's, so
-# that one commit always packs to the same bytes, and the package names that
-# commit. A SOURCE_DATE_EPOCH already set wins. The commit is read only where
-# these sources are the top of a git checkout of their own, never from a
-# repository that merely holds them: git looks no higher than their parent.
+# Read by cpack before it stages a package.
+#
+# Only the source package's configuration names directories to pack: the
+# whole source folder, which holds the build trees and the tests' Wine prefix.
+# It is refused at once, with what packs the committed sources instead.
+if(CPACK_INSTALLED_DIRECTORIES)
+  message(FATAL_ERROR "No source package: it would hold every build tree in the source folder. "
+    "git packs the committed sources:\n"
+    "  git archive --prefix=${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}/ "
+    "-o ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}.tar.gz HEAD")
+endif()
+
+# The times that packaging writes (the strip's PE time stamp, the ZIP's entry
+# dates) become the commit's, so that one commit always packs to the same
+# bytes, and the package names that commit. A SOURCE_DATE_EPOCH already set
+# wins. The commit is read only where these sources are the top of a git
+# checkout of their own, never from a repository that merely holds them: git
+# looks no higher than their parent.
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
 get_filename_component(source_parent "${source_dir}" DIRECTORY)
 set(ENV{GIT_CEILING_DIRECTORIES} "${source_parent}")
@@ -17,6 +29,8 @@ if(git_failed)
     set(git_error "git: ${git_failed}")
   endif()
   set(no_commit "git could not read the commit:\n${git_error}")
+  # Its first line, for the buildinfo's Commit field.
+  string(REGEX REPLACE "^(fatal: )?([^\n]*).*" "\\2" CPACK_NEPARNI_NO_COMMIT "${git_error}")
 else()
   string(REPLACE "\n" ";" commit "${commit}")
   list(GET commit 0 CPACK_NEPARNI_COMMIT)
