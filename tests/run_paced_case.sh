@@ -37,10 +37,14 @@ rm -f "$errors"
 # Neither side dies of a write to a closed pipe: the write fails instead, as it
 # does on Windows, and the program must notice.
 trap '' PIPE
+# The program gets a process group of its own (job control is on while it
+# starts), so that whatever ends the driver ends the program and every process
+# it started that stayed in its group.
+set -m
 coproc program { exec "$@" 2>&"$errors_out"; }
+set +m
 pid=$program_PID timer=''
-# Whatever ends the driver ends the program: no process outlives it.
-trap 'kill -KILL $pid $timer 2>/dev/null; wait 2>/dev/null' EXIT
+trap 'kill -KILL -- -$pid $timer 2>/dev/null; wait 2>/dev/null' EXIT
 # Own copies of the pipes: bash drops a coprocess's when it ends.
 exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
@@ -51,7 +55,8 @@ visible() { local text=${1//$'\r'/\\r}; text=${text//$'\n'/\\n}; printf '[%s]' "
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
-  IFS= read -r -N ${#prompt} -t "$deadline" got <&"$from_program"
+  # A NUL byte ends the read, which bash would otherwise skip.
+  IFS= read -r -d '' -n ${#prompt} -t "$deadline" got <&"$from_program"
   [[ $got == "$prompt" ]] ||
     fail "prompt $i differs, or did not come within $deadline s" "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
   if ((i <= ${#numbers[@]})); then
