@@ -1,7 +1,9 @@
-# Run by cpack once it has made a package; only a ZIP is remade. CPack's ZIP
-# records every file's access and change times and its owner, which no two
-# builds share, so the staged files are packed again with Info-ZIP: without
-# those (-X), each dated SOURCE_DATE_EPOCH in UTC (a ZIP date has no time zone),
+# Run by cpack once it has made a package; only a ZIP is remade. With
+# SOURCE_DATE_EPOCH set, CPack's own ZIP still differs from one build to the
+# next: it dates each entry in the packer's time zone (a ZIP date has none),
+# records the owner's user and group IDs, and gives the folder the mode that
+# the umask left. So the staged files are packed again with Info-ZIP: with no
+# owner (-X) and no folder entries (-D), each dated SOURCE_DATE_EPOCH in UTC,
 # deaf to Info-ZIP's own environment variables, and with the commit in the
 # ZIP's comment.
 if(NOT CPACK_GENERATOR STREQUAL "ZIP")
