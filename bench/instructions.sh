@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Counts the instructions of one typical session (4, 7, -3, 10, 9) with
 # callgrind: the default build against the same job in C with stdio, linked
-# dynamically. A benchmark, not a test: it prints, it does not judge.
+# dynamically. Both run with an empty environment: start-up copies and scans
+# every variable, so the caller's would change the figures. A benchmark, not a
+# test: it prints, it does not judge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,9 +22,10 @@ trap 'rm -rf "$work"' EXIT
 cmake --install build --config Release --prefix "$work" >/dev/null
 cc -O2 -o "$work/neparni_stdio" bench/neparni_stdio.c
 
+valgrind=$(command -v valgrind)
 instructions() {
   printf '4\n7\n-3\n10\n9\n' |
-    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
+    env -i "$valgrind" --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
     sed -n 's/^==[0-9]*== Collected : //p'
 }
 cpp=$(instructions "$work/bin/neparni")
