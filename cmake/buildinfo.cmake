@@ -35,12 +35,19 @@ endif()
 if(NOT CPACK_NEPARNI_COMMIT)
   set(CPACK_NEPARNI_COMMIT "none (${CPACK_NEPARNI_NO_COMMIT})")
 endif()
-# The configuration that this ZIP's program was built in, as the build wrote it.
-set(configuration "${CPACK_BUILD_CONFIG}")
+# How this ZIP's program was built, as the build wrote it for its configuration.
+set(configuration "${CPACK_NEPARNI_BUILD_TYPE}")
 if(NOT configuration)
-  set(configuration "${CPACK_NEPARNI_BUILD_TYPE}")
+  set(configuration "${CPACK_BUILD_CONFIG}")
 endif()
-file(READ "${CPACK_NEPARNI_CONFIGURATION_DIR}/buildinfo-${configuration}.txt" how_built)
+set(record "${CPACK_NEPARNI_CONFIGURATION_DIR}/buildinfo-${configuration}.txt")
+if(NOT configuration OR NOT EXISTS "${record}")
+  # cpack goes on after a failed script: with no ZIP to copy, it copies none.
+  file(REMOVE "${CPACK_PACKAGE_FILES}")
+  message(FATAL_ERROR "No ZIP: this build has no configuration \"${configuration}\" to pack "
+    "(cpack -C names one that was built).")
+endif()
+file(READ "${record}" how_built)
 # Flags that are empty leave their blanks behind.
 string(REGEX REPLACE "  +" " " how_built "${how_built}")
 string(REPLACE " \n" "\n" how_built "${how_built}")
