@@ -2,9 +2,9 @@
 # standard input, and checks standard output (unless it goes to OUTPUT_FILE)
 # and standard error byte for byte, and the exit status. A program still
 # running after TIME_LIMIT seconds is ended, and fails. Lines from a Windows
-# program (PROGRAM ends in .exe or .cmd) end in CR LF. With PAUSE set, PROGRAM
-# is neparni.cmd: after the listing come a new line and pause's message, which
-# is in the system's language.
+# program (PROGRAM ends in .exe or .cmd, in any case) end in CR LF. With PAUSE
+# set, PROGRAM is neparni.cmd: after the listing come a new line and pause's
+# message, which is in the system's language.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT DEFINED TIME_LIMIT)
@@ -38,7 +38,7 @@ if(actual_status MATCHES "timeout")
 endif()
 
 set(newline "\n")
-if(PROGRAM MATCHES "\\.(exe|cmd)$")
+if(PROGRAM MATCHES "\\.([Ee][Xx][Ee]|[Cc][Mm][Dd])$")
   set(newline "\r\n")
 endif()
 string(REPEAT "Unesi broj: " 5 expected_output)

@@ -8,7 +8,8 @@
 #   --listing TEXT   what must follow the fifth prompt
 #   --close-output   close standard output before the last number is written
 #   --status N       expected exit status (0)
-#   --error TEXT     expected line on standard error (none)
+#   --error TEXT     expected line on standard error (none); from a program
+#                    that ends in .exe or .cmd, in any case, it ends in CR LF
 #   --deadline S     seconds to wait for each prompt, for the listing and for the end (5)
 #   --wait S         seconds in which nothing may come after a prompt (0.1)
 set -u
@@ -38,8 +39,8 @@ rm -f "$errors"
 # does on Windows, and the program must notice.
 trap '' PIPE
 # The program gets a process group of its own (job control is on while it
-# starts), so that whatever ends the driver ends the program and every process
-# it started that stayed in its group.
+# starts), so that however the driver ends, but by SIGKILL, which it cannot
+# catch, it ends the program and every process it started that stayed in its group.
 set -m
 coproc program { exec "$@" 2>&"$errors_out"; }
 set +m
@@ -50,8 +51,21 @@ exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
 
 fail() { printf '%s\n' "$@" >&2; exit 1; }
-# Line ends and tabs made visible, so that a difference in them shows.
-visible() { local text=${1//$'\r'/\\r}; text=${text//$'\n'/\\n}; printf '[%s]' "${text//$'\t'/\\t}"; }
+# Bytes (of the argument, or else of standard input) made readable: line ends,
+# tabs, backslashes and every byte that is not printable ASCII escaped, so that
+# a difference in them shows.
+visible() {
+  (($#)) && { printf %s "$1" | visible; return; }
+  local byte char text=''
+  for byte in $(od -An -v -tx1); do
+    case $byte in
+      0a) text+='\n' ;; 0d) text+='\r' ;; 09) text+='\t' ;; 5c) text+='\\' ;;
+      2? | [3-6]? | 7[0-9a-e]) printf -v char "\\x$byte"; text+=$char ;;
+      *) text+="\\x$byte" ;;
+    esac
+  done
+  printf '[%s]' "$text"
+}
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
@@ -92,8 +106,8 @@ done
 wait "$pid"
 actual_status=$?
 [[ $actual_status == "$status" ]] || fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
-actual_error=$(cat <&"$errors_in"; echo .)
-actual_error=${actual_error%.}
-actual_error=${actual_error//$'\r\n'/$'\n'}
-[[ $actual_error == "$error" ]] ||
-  fail "standard error differs" "  expected: $(visible "$error")" "  actual:   $(visible "$actual_error")"
+shopt -s nocasematch
+[[ ${!#} =~ \.(exe|cmd)$ && $error ]] && error=${error%$'\n'}$'\r\n'
+actual_error=$(visible <&"$errors_in")
+[[ $actual_error == "$(visible "$error")" ]] ||
+  fail "standard error differs" "  expected: $(visible "$error")" "  actual:   $actual_error"
