@@ -51,21 +51,8 @@ exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
 
 fail() { printf '%s\n' "$@" >&2; exit 1; }
-# Bytes (of the argument, or else of standard input) made readable: line ends,
-# tabs, backslashes and every byte that is not printable ASCII escaped, so that
-# a difference in them shows.
-visible() {
-  (($#)) && { printf %s "$1" | visible; return; }
-  local byte char text=''
-  for byte in $(od -An -v -tx1); do
-    case $byte in
-      0a) text+='\n' ;; 0d) text+='\r' ;; 09) text+='\t' ;; 5c) text+='\\' ;;
-      2? | [3-6]? | 7[0-9a-e]) printf -v char "\\x$byte"; text+=$char ;;
-      *) text+="\\x$byte" ;;
-    esac
-  done
-  printf '[%s]' "$text"
-}
+# Line ends and tabs made visible, so that a difference in them shows.
+visible() { local text=${1//$'\r'/\\r}; text=${text//$'\n'/\\n}; printf '[%s]' "${text//$'\t'/\\t}"; }
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
@@ -106,8 +93,8 @@ done
 wait "$pid"
 actual_status=$?
 [[ $actual_status == "$status" ]] || fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
-shopt -s nocasematch
-[[ ${!#} =~ \.(exe|cmd)$ && $error ]] && error=${error%$'\n'}$'\r\n'
-actual_error=$(visible <&"$errors_in")
-[[ $actual_error == "$(visible "$error")" ]] ||
-  fail "standard error differs" "  expected: $(visible "$error")" "  actual:   $actual_error"
+[[ ${!#} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ && $error ]] && error=${error%$'\n'}$'\r\n'
+# Standard error as od shows its bytes, NUL included.
+actual_error=$(od -An -c -v <&"$errors_in")
+[[ $actual_error == "$(printf %s "$error" | od -An -c -v)" ]] ||
+  fail "standard error differs" "  expected: $(visible "$error")" "  actual, as od -c shows it:$actual_error"
