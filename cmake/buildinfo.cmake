@@ -2,9 +2,6 @@
 # it, after Debian's .buildinfo: the commit, how the program was configured, the
 # ZIP's SHA-256 and the exact versions of the Debian packages whose bytes are
 # in it, so that a rebuild long after can install the same tools.
-if(NOT CPACK_GENERATOR STREQUAL "ZIP")
-  return()
-endif()
 set(packages binutils-mingw-w64-x86-64 cmake cmake-data g++-mingw-w64-x86-64-win32
   gcc-mingw-w64-base gcc-mingw-w64-x86-64-win32 mingw-w64-common mingw-w64-x86-64-dev zip)
 find_program(DPKG_QUERY_EXECUTABLE dpkg-query)

@@ -2,9 +2,6 @@
 # holds no DLL, so its program may import only KERNEL32 and the C runtime,
 # which ship with Windows. They are read from objdump -p (GNU's indents them
 # with a tab, LLVM's with spaces) or from dumpbin /dependents (one a line).
-if(NOT CPACK_GENERATOR STREQUAL "ZIP")
-  return()
-endif()
 list(GET CPACK_NEPARNI_LIST_IMPORTS 0 tool)
 if(NOT EXISTS "${tool}")
   message(FATAL_ERROR "No ZIP: with neither the toolchain's objdump nor Visual Studio's dumpbin, "

@@ -6,9 +6,6 @@
 # owner (-X) and no folder entries (-D), each dated SOURCE_DATE_EPOCH in UTC,
 # deaf to Info-ZIP's own environment variables, and with the commit in the
 # ZIP's comment.
-if(NOT CPACK_GENERATOR STREQUAL "ZIP")
-  return()
-endif()
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
 if(TOUCH_EXECUTABLE)

@@ -1,5 +1,9 @@
-# Read by cpack before it stages a package.
-#
+# Read by cpack before it stages a package. The scripts around the Windows ZIP
+# are for a ZIP alone.
+if(NOT CPACK_GENERATOR STREQUAL "ZIP")
+  unset(CPACK_PRE_BUILD_SCRIPTS)
+  unset(CPACK_POST_BUILD_SCRIPTS)
+endif()
 # Only the source package's configuration names directories to pack: the
 # whole source folder, which holds the build trees and the tests' Wine prefix.
 # It is refused at once, with what packs the committed sources instead.
