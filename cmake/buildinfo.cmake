@@ -38,7 +38,7 @@ if(NOT configuration)
   set(configuration "${CPACK_BUILD_CONFIG}")
 endif()
 set(record "${CPACK_NEPARNI_CONFIGURATION_DIR}/buildinfo-${configuration}.txt")
-if(NOT configuration OR NOT EXISTS "${record}")
+if(NOT EXISTS "${record}")
   # cpack goes on after a failed script: with no ZIP to copy, it copies none.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   message(FATAL_ERROR "No ZIP: this build has no configuration \"${configuration}\" to pack "
