@@ -1,9 +1,7 @@
-# Read by cpack before it stages a package. The scripts around the Windows ZIP
-# are for a ZIP alone.
-if(NOT CPACK_GENERATOR STREQUAL "ZIP")
-  unset(CPACK_PRE_BUILD_SCRIPTS)
-  unset(CPACK_POST_BUILD_SCRIPTS)
-endif()
+# Read by cpack before it stages a package. What cpack and its scripts run
+# speaks English, as objdump's reader expects and the buildinfo records git's
+# words: only the C locale overrides LANGUAGE too (C.UTF-8 does not).
+set(ENV{LC_ALL} C)
 # Only the source package's configuration names directories to pack: the
 # whole source folder, which holds the build trees and the tests' Wine prefix.
 # It is refused at once, with what packs the committed sources instead.
@@ -44,14 +42,6 @@ else()
     OUTPUT_VARIABLE changes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND DEFINED commit_time)
-  set(ENV{SOURCE_DATE_EPOCH} "${commit_time}")
-endif()
-if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
-  # A value the tools half understand gives a package that no rebuild matches.
-  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since "
-    "1970-01-01 UTC, digits only, not \"$ENV{SOURCE_DATE_EPOCH}\".")
-endif()
 if(changes)
   # Not what the commit packs to: marked, in the file name and the ZIP's comment.
   message(WARNING "The sources differ from commit ${CPACK_NEPARNI_COMMIT} (git status), so the "
@@ -63,4 +53,22 @@ elseif(no_commit AND DEFINED ENV{SOURCE_DATE_EPOCH})
 elseif(no_commit)
   message(WARNING "The package names no commit and keeps the build's times, "
     "so no rebuild will match it: ${no_commit}")
+endif()
+# The scripts around the Windows ZIP are for a ZIP alone. Whatever this run
+# packs or fails to, no earlier ZIP, checksum or buildinfo of its name stays
+# behind to pass for it.
+if(NOT CPACK_GENERATOR STREQUAL "ZIP")
+  unset(CPACK_PRE_BUILD_SCRIPTS)
+  unset(CPACK_POST_BUILD_SCRIPTS)
+else()
+  set(package "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}")
+  file(REMOVE "${package}.zip" "${package}.zip.sha256" "${package}.buildinfo")
+endif()
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND DEFINED commit_time)
+  set(ENV{SOURCE_DATE_EPOCH} "${commit_time}")
+endif()
+if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
+  # A value the tools half understand gives a package that no rebuild matches.
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since "
+    "1970-01-01 UTC, digits only, not \"$ENV{SOURCE_DATE_EPOCH}\".")
 endif()
