@@ -1,9 +1,8 @@
 # Run by cpack once the ZIP's files are staged, before they are packed. The ZIP
 # holds no DLL, so its program may import only KERNEL32 and the C runtime,
 # which ship with Windows. They are read from objdump -p (GNU's indents them
-# with a tab, LLVM's with spaces), in English as cpack's project config file
-# has every tool speak, or from dumpbin /dependents (the names alone, indented,
-# which no language pack translates).
+# with a tab, LLVM's with spaces; in English, which cpack's project config file
+# sets) or from dumpbin /dependents (the names alone, which none translates).
 list(GET CPACK_NEPARNI_LIST_IMPORTS 0 tool)
 find_program(tool_found "${tool}" NO_CACHE)  # a command name is looked for on PATH
 if(NOT tool_found)

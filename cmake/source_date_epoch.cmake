@@ -1,6 +1,6 @@
-# Read by cpack before it stages a package. What cpack and its scripts run
-# speaks English, as objdump's reader expects and the buildinfo records git's
-# words: only the C locale overrides LANGUAGE too (C.UTF-8 does not).
+# Read by cpack before it stages a package. Its tools speak English, which the
+# import check reads, and git's words may go into the buildinfo: only the C
+# locale overrides LANGUAGE too (C.UTF-8 does not).
 set(ENV{LC_ALL} C)
 # Only the source package's configuration names directories to pack: the
 # whole source folder, which holds the build trees and the tests' Wine prefix.
@@ -54,9 +54,8 @@ elseif(no_commit)
   message(WARNING "The package names no commit and keeps the build's times, "
     "so no rebuild will match it: ${no_commit}")
 endif()
-# The scripts around the Windows ZIP are for a ZIP alone. Whatever this run
-# packs or fails to, no earlier ZIP, checksum or buildinfo of its name stays
-# behind to pass for it.
+# The scripts around the Windows ZIP are for a ZIP alone, and no earlier ZIP,
+# checksum or buildinfo of its name stays to pass for this run's, if it fails.
 if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   unset(CPACK_PRE_BUILD_SCRIPTS)
   unset(CPACK_POST_BUILD_SCRIPTS)

@@ -1,16 +1,11 @@
 # Runs the program once, through EMULATOR when it is set, with INPUT_FILE as its
-# standard input, and checks standard output (unless it goes to OUTPUT_FILE)
-# and standard error byte for byte, and the exit status. A program still
-# running after TIME_LIMIT seconds is ended, and fails. Lines from a Windows
-# program (PROGRAM ends in .exe or .cmd, in any case) end in CR LF. With PAUSE
-# set, PROGRAM is neparni.cmd: after the listing come a new line and pause's
-# message, which is in the system's language.
+# standard input, and checks standard output (unless it goes to OUTPUT_FILE) and
+# standard error byte for byte, and the exit status. A program still running
+# after 60 s (time for Wine to make a new prefix first) is ended, and fails.
+# Lines from a Windows program (PROGRAM ends in .exe or .cmd, in any case) end
+# in CR LF. With PAUSE set, PROGRAM is neparni.cmd: after the listing come a new
+# line and pause's message, which is in the system's language.
 cmake_minimum_required(VERSION 3.25)
-
-if(NOT DEFINED TIME_LIMIT)
-  # Long enough for Wine to make a new prefix before the program starts.
-  set(TIME_LIMIT 60)
-endif()
 
 # Both streams go to files, read back as bytes: a variable that execute_process
 # fills holds no NUL byte, and no CR of a CR LF.
@@ -20,12 +15,9 @@ set(output_file "${INPUT_FILE}.${run}.out")
 if(DEFINED OUTPUT_FILE)
   set(output_file "${OUTPUT_FILE}")
 endif()
-execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
-  INPUT_FILE "${INPUT_FILE}"
-  OUTPUT_FILE "${output_file}"
-  ERROR_FILE "${error_file}"
-  RESULT_VARIABLE actual_status
-  TIMEOUT ${TIME_LIMIT})
+execute_process(COMMAND ${EMULATOR} "${PROGRAM}" INPUT_FILE "${INPUT_FILE}"
+  OUTPUT_FILE "${output_file}" ERROR_FILE "${error_file}"
+  RESULT_VARIABLE actual_status TIMEOUT 60)
 # Enough for what is expected, and for what a runaway program wrote first.
 file(READ "${error_file}" actual_error HEX LIMIT 4096)
 file(REMOVE "${error_file}")
@@ -34,7 +26,7 @@ if(NOT DEFINED OUTPUT_FILE)
   file(REMOVE "${output_file}")
 endif()
 if(actual_status MATCHES "timeout")
-  message(FATAL_ERROR "The program did not end within ${TIME_LIMIT} s and was ended.")
+  message(FATAL_ERROR "The program did not end within 60 s and was ended.")
 endif()
 
 set(newline "\n")
