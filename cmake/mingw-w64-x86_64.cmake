@@ -12,7 +12,7 @@ if(NOT CMAKE_CXX_COMPILER)
   # not kept in the cache.
   set(CMAKE_MAKE_PROGRAM none)
   message(FATAL_ERROR "No MinGW-w64 C++ compiler (x86_64-w64-mingw32-g++-win32). On Debian or "
-    "Ubuntu: sudo apt-get install g++-mingw-w64-x86-64, and for the tests wine wine64.")
+    "Ubuntu: sudo apt-get install g++-mingw-w64-x86-64, and for the tests wine.")
 endif()
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
