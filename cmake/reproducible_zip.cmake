@@ -1,0 +1,87 @@
+# cpack runs this once it has made the ZIP. It packs the ZIP again, so that one commit always
+# gives the same bytes, and writes the buildinfo beside it from the build's record.
+set(configuration "${CPACK_NEPARNI_BUILD_TYPE}")
+if(NOT configuration)
+  set(configuration "${CPACK_BUILD_CONFIG}")
+endif()
+set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${configuration}.txt")
+if(NOT EXISTS "${record}")
+  # cpack goes on after a script fails, and would copy the ZIP out.
+  file(REMOVE "${CPACK_PACKAGE_FILES}")
+  message(FATAL_ERROR "No ZIP: this build has no configuration \"${configuration}\" to pack "
+    "(cpack -C names one that was built).")
+endif()
+
+# CPack's ZIP differs from run to run even with SOURCE_DATE_EPOCH set: it dates entries in the
+# packer's time zone, records the owner, and gives the folder the umask's mode. So Info-ZIP
+# packs the files again, dated SOURCE_DATE_EPOCH in UTC, without owner (-X) or folders (-D).
+find_program(ZIP_EXECUTABLE zip)
+find_program(TOUCH_EXECUTABLE touch)
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
+  message(WARNING "The ZIP keeps its build's times and owner, so no rebuild will match it: "
+    "that needs a commit or SOURCE_DATE_EPOCH to date it, Info-ZIP's zip and touch.")
+else()
+  get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
+  # Each [, * or ? becomes a class of its own, so that the path is no pattern.
+  string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
+  file(GLOB_RECURSE files RELATIVE "${staging_top}" "${staging_pattern}/*")
+  # The date of SOURCE_DATE_EPOCH.
+  string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC)
+  set(comment "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
+  if(NOT CPACK_NEPARNI_COMMIT MATCHES "^none")
+    string(APPEND comment ", built from commit ${CPACK_NEPARNI_COMMIT}")
+  endif()
+  file(WRITE "${staging_top}/comment" "${comment}\n")
+  file(REMOVE "${CPACK_PACKAGE_FILES}")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC "${TOUCH_EXECUTABLE}" -t ${date}
+    ${files} WORKING_DIRECTORY "${staging_top}" COMMAND_ERROR_IS_FATAL ANY)
+  # Info-ZIP would take options from ZIP and ZIPOPT.
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=ZIP --unset=ZIPOPT TZ=UTC
+    "${ZIP_EXECUTABLE}" -q -X -D -z "${CPACK_PACKAGE_FILES}" ${files} WORKING_DIRECTORY
+    "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
+endif()
+
+# The buildinfo, after Debian's, tells a rebuild the commit, the configuration, and the
+# versions of the Debian packages that made the ZIP.
+set(packages binutils-mingw-w64-x86-64 cmake cmake-data g++-mingw-w64-x86-64-win32
+  gcc-mingw-w64-base gcc-mingw-w64-x86-64-win32 mingw-w64-common mingw-w64-x86-64-dev zip)
+find_program(DPKG_QUERY_EXECUTABLE dpkg-query)
+if(NOT DPKG_QUERY_EXECUTABLE)
+  message(WARNING "The buildinfo lists no package versions: this machine has no dpkg-query.")
+  set(packages "")
+endif()
+set(depends "")
+foreach(package IN LISTS packages)
+  # Only "installed" counts: a package removed but for its configuration is shown too.
+  execute_process(COMMAND "${DPKG_QUERY_EXECUTABLE}" --show
+    "--showformat=\${db:Status-Status} \${Version}" ${package} OUTPUT_VARIABLE shown ERROR_QUIET)
+  if(shown MATCHES "^installed (.+)")
+    list(APPEND installed " ${package} (= ${CMAKE_MATCH_1})")
+  else()
+    list(APPEND not_installed " ${package}")
+  endif()
+endforeach()
+if(installed)
+  list(JOIN installed ",\n" installed)
+  string(APPEND depends "Installed-Build-Depends:\n${installed}\n")
+endif()
+if(not_installed)
+  list(JOIN not_installed "\n" not_installed)
+  string(APPEND depends "Not-Installed:\n${not_installed}\n")
+endif()
+
+file(READ "${record}" how_built)
+# Empty flags leave blanks behind.
+string(REGEX REPLACE "  +" " " how_built "${how_built}")
+string(REPLACE " \n" "\n" how_built "${how_built}")
+file(SHA256 "${CPACK_PACKAGE_FILES}" sha256)
+file(SIZE "${CPACK_PACKAGE_FILES}" size)
+# The ZIP is still being staged; the buildinfo goes where cpack will put it.
+string(REGEX REPLACE "\\.zip$" ".buildinfo" buildinfo "${CPACK_OUTPUT_FILE_PATH}")
+file(WRITE "${buildinfo}" "Format: 1.0
+Source: ${CPACK_PACKAGE_NAME}
+Version: ${CPACK_PACKAGE_VERSION}
+Commit: ${CPACK_NEPARNI_COMMIT}
+${how_built}Checksums-Sha256:
+ ${sha256} ${size} ${CPACK_OUTPUT_FILE_NAME}
+${depends}")
