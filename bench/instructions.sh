@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
-# Counts the instructions of one typical session (4, 7, -3, 10, 9) with
-# callgrind: the default build against the same job in C with stdio, linked
-# dynamically. Both run with an empty environment: start-up copies and scans
-# every variable, so the caller's would change the figures. A benchmark, not a
-# test: it prints, it does not judge.
+# Counts with callgrind the instructions of one typical run (4, 7, -3, 10, 9) of the default
+# build, and of the same job in C with stdio, linked dynamically, as a yardstick. Both run
+# with an empty environment, as start-up copies every variable. It prints; it does not judge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
 for tool in valgrind cc; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "$0: needs $tool (on Debian or Ubuntu: sudo apt-get install valgrind gcc)" >&2
-    exit 1
-  fi
+  command -v "$tool" >/dev/null ||
+    { echo "$0: needs $tool (on Debian or Ubuntu: sudo apt-get install valgrind gcc)" >&2; exit 1; }
 done
 
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Installed, the program has one path whatever the generator put it under.
+# Installed, the program has one path, whatever the generator built it under.
 cmake --install build --config Release --prefix "$work" >/dev/null
 cc -O2 -o "$work/neparni_stdio" bench/neparni_stdio.c
 
