@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Counts with callgrind the instructions of one typical run (4, 7, -3, 10, 9) of the default
-# build, and of the same job in C with stdio, linked dynamically, as a yardstick. Both run
-# with an empty environment, as start-up copies every variable. It prints; it does not judge.
+# Counts with callgrind the instructions of one typical run of the default build, and of the
+# same job in C with stdio, linked dynamically, as the yardstick. Both run with an empty
+# environment, as start-up copies every variable. It prints; it does not judge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for tool in valgrind cc; do
@@ -15,7 +15,30 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Installed, the program has one path, whatever the generator built it under.
 cmake --install build --config Release --prefix "$work" >/dev/null
-cc -O2 -o "$work/neparni_stdio" bench/neparni_stdio.c
+cc -O2 -x c -o "$work/neparni_stdio" - <<'C'
+#include <stdio.h>
+int main(void)
+{
+    int broj[5] = {0};
+    for (int i = 0; i < 5; ++i) {
+        fputs("Unesi broj: ", stdout);
+        fflush(stdout);
+        if (scanf("%d", &broj[i]) != 1) {
+            break;
+        }
+    }
+    const char *separator = "";
+    putchar('{');
+    for (int i = 0; i < 5; ++i) {
+        if (broj[i] % 2 != 0) {
+            printf("%s%d", separator, broj[i]);
+            separator = ", ";
+        }
+    }
+    putchar('}');
+    return fflush(stdout) == 0 ? 0 : 1;
+}
+C
 
 valgrind=$(command -v valgrind)
 instructions() {
