@@ -7,22 +7,19 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Both streams go to files, read back as hex: a CMake string holds no NUL byte, and
-# execute_process would turn CR LF into LF.
+# execute_process would turn CR LF into LF. A program still running after 30 s is ended.
 string(RANDOM run)
 set(output_file "${INPUT_FILE}.${run}.out")
+set(error_file "${INPUT_FILE}.${run}.err")
 if(DEFINED OUTPUT_FILE)
   set(output_file "${OUTPUT_FILE}")
 endif()
-set(error_file "${INPUT_FILE}.${run}.err")
-# A program that has not ended after 30 s is taken to hang, and is ended.
 execute_process(COMMAND ${EMULATOR} "${PROGRAM}" INPUT_FILE "${INPUT_FILE}"
   OUTPUT_FILE "${output_file}" ERROR_FILE "${error_file}" RESULT_VARIABLE status TIMEOUT 30)
-# 4096 bytes hold what is expected, and show the start of what a runaway program wrote.
+# 4096 bytes hold what is expected, and the start of what a runaway program wrote.
+file(READ "${output_file}" output HEX LIMIT 4096)
 file(READ "${error_file}" error HEX LIMIT 4096)
-if(NOT DEFINED OUTPUT_FILE)
-  file(READ "${output_file}" output HEX LIMIT 4096)
-endif()
-file(REMOVE "${error_file}" "${INPUT_FILE}.${run}.out")
+file(REMOVE "${INPUT_FILE}.${run}.out" "${error_file}")
 
 set(newline "\n")
 if(PROGRAM MATCHES "\\.([Ee][Xx][Ee]|[Cc][Mm][Dd])$")
@@ -31,20 +28,17 @@ endif()
 string(REPEAT "Unesi broj: " 5 expected_output)
 string(APPEND expected_output "${EXPECTED_LISTING}")
 if(PAUSE)
-  # cmd's "echo." ends the listing's line.
-  string(APPEND expected_output "\r\n")
+  string(APPEND expected_output "\r\n") # from cmd's "echo."
 endif()
-string(HEX "${expected_output}" expected_output)
 set(expected_error "")
 if(DEFINED EXPECTED_ERROR)
   set(expected_error "${EXPECTED_ERROR}${newline}")
 endif()
-string(HEX "${expected_error}" expected_error)
 if(NOT DEFINED EXPECTED_STATUS)
   set(EXPECTED_STATUS 0)
 endif()
 
-# Bytes as text, but each that is not printable ASCII as \xNN, so that line ends show.
+# Bytes as text, but \xNN for each that is not printable ASCII, such as a line end.
 function(visible hex result)
   string(REGEX MATCHALL ".." bytes "${hex}")
   set(text "")
@@ -61,32 +55,30 @@ function(visible hex result)
 endfunction()
 
 set(failures "")
-function(compare what expected actual)
-  if(NOT actual STREQUAL expected)
-    visible("${expected}" expected)
-    visible("${actual}" actual)
+function(compare what expected actual_hex)
+  string(HEX "${expected}" expected_hex)
+  if(NOT actual_hex STREQUAL expected_hex)
+    visible("${expected_hex}" expected)
+    visible("${actual_hex}" actual)
     string(APPEND failures "${what} differs\n  expected: [${expected}]\n  actual:   [${actual}]\n")
     set(failures "${failures}" PARENT_SCOPE)
   endif()
 endfunction()
 
-if(PAUSE AND output MATCHES "^${expected_output}(.*)$")
+string(HEX "${expected_output}" prefix)
+if(PAUSE AND output MATCHES "^${prefix}(.*)$")
   # pause's message is in the system's language: it must only be there, with no NUL byte.
-  set(pause_message "${CMAKE_MATCH_1}")
-  set(output "${expected_output}")
-  if(pause_message STREQUAL "" OR pause_message MATCHES "^(..)*00")
-    visible("${pause_message}" pause_message)
-    string(APPEND failures "pause's message is missing or holds a NUL byte: [${pause_message}]\n")
+  set(output "${prefix}")
+  if(CMAKE_MATCH_1 STREQUAL "" OR CMAKE_MATCH_1 MATCHES "^(..)*00")
+    string(APPEND failures "pause's message is missing or holds a NUL byte\n")
   endif()
 endif()
 if(NOT DEFINED OUTPUT_FILE)
   compare("standard output" "${expected_output}" "${output}")
 endif()
 compare("standard error" "${expected_error}" "${error}")
-if(NOT status STREQUAL EXPECTED_STATUS)
-  string(APPEND failures
-    "exit status differs\n  expected: [${EXPECTED_STATUS}]\n  actual:   [${status}]\n")
-endif()
+string(HEX "${status}" status)
+compare("exit status" "${EXPECTED_STATUS}" "${status}")
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()

@@ -23,7 +23,7 @@ shift
 mapfile -t numbers < <(printf %s "$input")
 # A Windows program, named .exe or .cmd, ends its line in CR LF.
 newline=$'\n'
-[[ ${!#} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ ]] && newline=$'\r\n'
+[[ ${@: -1} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ ]] && newline=$'\r\n'
 [[ $error ]] && error+=$newline
 
 # Standard error goes to a file deleted at once, so that none is left behind.
