@@ -44,7 +44,7 @@ if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 endif()
 
 if(NOT CPACK_GENERATOR STREQUAL "ZIP")
-  # The scripts around the Windows ZIP serve no other package.
+  # cpack -G may pack something else, for which the ZIP's scripts are not meant.
   unset(CPACK_PRE_BUILD_SCRIPTS)
   unset(CPACK_POST_BUILD_SCRIPTS)
 else()
