@@ -3,8 +3,7 @@
 list(GET CPACK_NEPARNI_LIST_IMPORTS 0 tool)
 find_program(tool_found "${tool}" NO_CACHE)
 if(NOT tool_found)
-  message(FATAL_ERROR "No ZIP: with neither the toolchain's objdump nor Visual Studio's "
-    "dumpbin, what ${CPACK_NEPARNI_PROGRAM} imports cannot be checked.")
+  message(FATAL_ERROR "No ZIP: no objdump or dumpbin to list what the program imports.")
 endif()
 execute_process(COMMAND ${CPACK_NEPARNI_LIST_IMPORTS}
   "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_NEPARNI_PROGRAM}"
@@ -15,14 +14,13 @@ string(TOLOWER "${listing}" listing)
 string(REGEX MATCHALL "\n[ \t]+(dll name: )?[^ \t\r\n]+\\.dll" imports "${listing}")
 list(TRANSFORM imports REPLACE "^\n[ \t]+(dll name: )?" "")
 if(NOT imports)
-  message(FATAL_ERROR "No ZIP: ${tool} listed no DLL that ${CPACK_NEPARNI_PROGRAM} imports, "
-    "not even kernel32.dll, so nothing was checked.")
+  message(FATAL_ERROR "No ZIP: ${tool} listed no DLL, not even kernel32.dll.")
 endif()
 set(others ${imports})
 list(FILTER others EXCLUDE REGEX "^(kernel32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\\.dll$")
 if(others)
   list(JOIN others ", " others)
-  message(FATAL_ERROR "No ZIP: ${CPACK_NEPARNI_PROGRAM} imports ${others}, which Windows does "
-    "not ship. NEPARNI_STATIC=ON links the compiler's runtimes in.")
+  message(FATAL_ERROR "No ZIP: the program imports ${others}, which Windows does not ship. "
+    "NEPARNI_STATIC=ON links the compiler's runtimes in.")
 endif()
-message(STATUS "${CPACK_NEPARNI_PROGRAM} imports only DLLs that come with Windows: ${imports}")
+message(STATUS "The program imports only DLLs that come with Windows: ${imports}")

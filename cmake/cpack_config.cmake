@@ -1,10 +1,9 @@
 # cpack reads this before it packs anything.
 
-# The tools speak English, which the import check reads; only the C locale also makes gettext
-# ignore LANGUAGE, which C.UTF-8 does not.
+# Tools speak English in the C locale, which the import check needs; C.UTF-8 would still let
+# gettext follow LANGUAGE.
 set(ENV{LC_ALL} C)
 
-# A source package would hold the whole source folder, build trees included.
 if(CPACK_INSTALLED_DIRECTORIES)
   set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
   message(FATAL_ERROR "No source package: it would hold every build tree in the source "
@@ -21,22 +20,19 @@ execute_process(COMMAND git -C "${source_dir}" describe --always --dirty --abbre
   OUTPUT_VARIABLE CPACK_NEPARNI_COMMIT ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(git_failed)
-  # git's first line says why: no checkout of their own, one git does not trust, no commit.
-  if(NOT git_error)
-    set(git_error "git: ${git_failed}")
-  endif()
-  string(REGEX MATCH "^(fatal: )?([^\n]*)" git_error "${git_error}")
+  # git's first line says why (no commit yet, say), or if git is missing, the result does.
+  string(REGEX MATCH "^(fatal: )?([^\n]*)" git_error "${git_error}git: ${git_failed}")
   set(CPACK_NEPARNI_COMMIT "none (${CMAKE_MATCH_2})")
   message(WARNING "The package names no commit: ${CMAKE_MATCH_2}")
 elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
-  message(WARNING "The sources differ from commit ${CMAKE_MATCH_1} (git status shows how), so "
-    "the package is marked -dirty, and no rebuild of that commit will match it.")
+  message(WARNING "The sources differ from commit ${CMAKE_MATCH_1}, so the package is marked "
+    "-dirty: no rebuild of the commit will match it.")
   set(CPACK_NEPARNI_COMMIT "${CMAKE_MATCH_1} with uncommitted changes")
   string(APPEND CPACK_PACKAGE_FILE_NAME -dirty)
 endif()
 
 # The dates that packing writes, in the ZIP and by strip in the program, are the commit's,
-# unless SOURCE_DATE_EPOCH is set.
+# unless SOURCE_DATE_EPOCH is set. Tools half understand other forms than plain seconds.
 if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${source_dir}" log -1 --format=%ct
     OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -53,7 +49,6 @@ else()
   file(REMOVE "${package}.zip" "${package}.zip.sha256" "${package}.buildinfo")
 endif()
 if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
-  # Tools half understand other forms, and would pack what no rebuild matches.
   message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since "
     "1970-01-01 UTC, digits only, not \"$ENV{SOURCE_DATE_EPOCH}\".")
 endif()

@@ -1,14 +1,10 @@
-# cpack runs this once it has made the ZIP. It packs the ZIP again, so that one commit always
-# gives the same bytes, and writes the buildinfo beside it from the build's record.
-set(configuration "${CPACK_NEPARNI_BUILD_TYPE}")
-if(NOT configuration)
-  set(configuration "${CPACK_BUILD_CONFIG}")
-endif()
-set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${configuration}.txt")
+# cpack runs this once it has made the ZIP, to pack it again so that one commit always gives
+# the same bytes, and to write the buildinfo beside it.
+set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
   # cpack goes on after a script fails, and would copy the ZIP out.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
-  message(FATAL_ERROR "No ZIP: this build has no configuration \"${configuration}\" to pack "
+  message(FATAL_ERROR "No ZIP: this build has no configuration \"${CPACK_BUILD_CONFIG}\" to pack "
     "(cpack -C names one that was built).")
 endif()
 
@@ -18,15 +14,14 @@ endif()
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
-  message(WARNING "The ZIP keeps its build's times and owner, so no rebuild will match it: "
-    "that needs a commit or SOURCE_DATE_EPOCH to date it, Info-ZIP's zip and touch.")
+  message(WARNING "No rebuild will match this ZIP, which has its build's times and owner. "
+    "It needs a commit or SOURCE_DATE_EPOCH, Info-ZIP's zip and touch.")
 else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
   # Each [, * or ? becomes a class of its own, so that the path is no pattern.
   string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
   file(GLOB_RECURSE files RELATIVE "${staging_top}" "${staging_pattern}/*")
-  # The date of SOURCE_DATE_EPOCH.
-  string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC)
+  string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC) # of SOURCE_DATE_EPOCH
   set(comment "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
   if(NOT CPACK_NEPARNI_COMMIT MATCHES "^none")
     string(APPEND comment ", built from commit ${CPACK_NEPARNI_COMMIT}")
@@ -41,8 +36,7 @@ else()
     "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
-# The buildinfo, after Debian's, tells a rebuild the commit, the configuration, and the
-# versions of the Debian packages that made the ZIP.
+# The buildinfo, after Debian's, tells a rebuild what made the ZIP.
 set(packages binutils-mingw-w64-x86-64 cmake cmake-data g++-mingw-w64-x86-64-win32
   gcc-mingw-w64-base gcc-mingw-w64-x86-64-win32 mingw-w64-common mingw-w64-x86-64-dev zip)
 find_program(DPKG_QUERY_EXECUTABLE dpkg-query)
@@ -50,7 +44,6 @@ if(NOT DPKG_QUERY_EXECUTABLE)
   message(WARNING "The buildinfo lists no package versions: this machine has no dpkg-query.")
   set(packages "")
 endif()
-set(depends "")
 foreach(package IN LISTS packages)
   # Only "installed" counts: a package removed but for its configuration is shown too.
   execute_process(COMMAND "${DPKG_QUERY_EXECUTABLE}" --show
@@ -61,6 +54,7 @@ foreach(package IN LISTS packages)
     list(APPEND not_installed " ${package}")
   endif()
 endforeach()
+set(depends "")
 if(installed)
   list(JOIN installed ",\n" installed)
   string(APPEND depends "Installed-Build-Depends:\n${installed}\n")
