@@ -8,9 +8,8 @@ cmake_minimum_required(VERSION 3.25)
 
 # Both streams go to files, read back as hex: a CMake string holds no NUL byte, and
 # execute_process would turn CR LF into LF. A program still running after 30 s is ended.
-string(RANDOM run)
-set(output_file "${INPUT_FILE}.${run}.out")
-set(error_file "${INPUT_FILE}.${run}.err")
+set(output_file "${INPUT_FILE}.out")
+set(error_file "${INPUT_FILE}.err")
 if(DEFINED OUTPUT_FILE)
   set(output_file "${OUTPUT_FILE}")
 endif()
@@ -19,7 +18,7 @@ execute_process(COMMAND ${EMULATOR} "${PROGRAM}" INPUT_FILE "${INPUT_FILE}"
 # 4096 bytes hold what is expected, and the start of what a runaway program wrote.
 file(READ "${output_file}" output HEX LIMIT 4096)
 file(READ "${error_file}" error HEX LIMIT 4096)
-file(REMOVE "${INPUT_FILE}.${run}.out" "${error_file}")
+file(REMOVE "${INPUT_FILE}.out" "${error_file}") # but never OUTPUT_FILE
 
 set(newline "\n")
 if(PROGRAM MATCHES "\\.([Ee][Xx][Ee]|[Cc][Mm][Dd])$")

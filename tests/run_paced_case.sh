@@ -22,9 +22,8 @@ done
 shift
 mapfile -t numbers < <(printf %s "$input")
 # A Windows program, named .exe or .cmd, ends its line in CR LF.
-newline=$'\n'
-[[ ${@: -1} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ ]] && newline=$'\r\n'
-[[ $error ]] && error+=$newline
+[[ $error && ${@: -1} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ ]] && error+=$'\r'
+[[ $error ]] && error+=$'\n'
 
 # Standard error goes to a file deleted at once, so that none is left behind.
 errors=$(mktemp)
@@ -44,11 +43,8 @@ exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
 
 fail() { printf '%s\n' "$@" >&2; exit 1; }
-visible() {
-  local text=${1//$'\r'/\\r}
-  text=${text//$'\n'/\\n}
-  printf '[%s]' "${text//$'\t'/\\t}"
-}
+# Line ends and tabs made visible.
+visible() { local t=${1//$'\r'/\\r}; t=${t//$'\n'/\\n}; printf '[%s]' "${t//$'\t'/\\t}"; }
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do

@@ -1,8 +1,7 @@
-# Packs the build's ZIP into DIR and unpacks it there afresh, as a user would,
-# its folder renamed "unpacked": uncommitted changes mark it -dirty.
+# Packs the ZIP into DIR and unpacks it there as DIR/unpacked, whatever its folder's name.
 #   cmake -DDIR=<folder> -DCONFIG=<configuration> -P unpack_zip.cmake   in the build tree
 file(REMOVE_RECURSE "${DIR}")
-execute_process(COMMAND "${CMAKE_CPACK_COMMAND}" -C "${CONFIG}" -B "${DIR}" COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -C ${CONFIG} -B ${DIR} COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB zip "${DIR}/*.zip")
 file(ARCHIVE_EXTRACT INPUT "${zip}" DESTINATION "${DIR}/zip")
 file(GLOB folder "${DIR}/zip/*")
