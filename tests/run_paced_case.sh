@@ -2,13 +2,13 @@
 # Runs the program as a person at a console would: each number is typed once its prompt has
 # come, and nothing more may come while the program waits for it.
 #   run_paced_case.sh [options] -- COMMAND...
-#   --input TEXT     the numbers, one a line; standard input is closed after the last
-#   --listing TEXT   what must follow the fifth prompt
-#   --close-output   close standard output before the fifth number is typed
-#   --status N       the exit status expected (0)
-#   --error TEXT     the line expected on standard error (none)
-#   --deadline S     how long to wait for each prompt, the listing and the end (10)
-#   --wait S         how long nothing may come after a prompt (0.3)
+#   --input TEXT    the numbers, one a line; standard input closes after the last
+#   --listing TEXT  what must follow the fifth prompt
+#   --close-output  close standard output before typing the fifth number
+#   --status N      the exit status (0)
+#   --error TEXT    the line on standard error (none)
+#   --deadline S    how long to wait for each prompt, the listing and the end (10)
+#   --wait S        how long nothing may come after a prompt (0.3)
 set -u
 input='' listing='' close_output='' status=0 error='' deadline=10 wait=0.3
 while [[ $1 != -- ]]; do
@@ -25,7 +25,7 @@ mapfile -t numbers < <(printf %s "$input")
 [[ $error && ${@: -1} =~ \.([Ee][Xx][Ee]|[Cc][Mm][Dd])$ ]] && error+=$'\r'
 [[ $error ]] && error+=$'\n'
 
-# Standard error goes to a file deleted at once, so that none is left behind.
+# Standard error goes to a file that is deleted at once, so none is left behind.
 errors=$(mktemp)
 exec {errors_out}>"$errors" {errors_in}<"$errors"
 rm -f "$errors"
@@ -43,17 +43,18 @@ exec {from_program}<&"${program[0]}" {to_program}>&"${program[1]}"
 exec {program[0]}<&- {program[1]}>&-
 
 fail() { printf '%s\n' "$@" >&2; exit 1; }
-# Line ends and tabs made visible.
 visible() { local t=${1//$'\r'/\\r}; t=${t//$'\n'/\\n}; printf '[%s]' "${t//$'\t'/\\t}"; }
+same() { # WHAT ACTUAL EXPECTED
+  [[ $2 == "$3" ]] || fail "$1 differs" "  expected: $(visible "$3")" "  actual:   $(visible "$2")"
+}
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
   # -d '' ends a read at a NUL byte, which bash would otherwise drop.
   IFS= read -r -d '' -n ${#prompt} -t "$deadline" got <&"$from_program"
-  [[ $got == "$prompt" ]] || fail "prompt $i differs, or did not come within $deadline s" \
-    "  expected: $(visible "$prompt")" "  actual:   $(visible "$got")"
+  same "prompt $i, which must come within $deadline s," "$got" "$prompt"
   if ((i <= ${#numbers[@]})); then
-    # The program must be waiting now, so the read must time out empty.
+    # The program must wait now: the read must time out empty.
     IFS= read -r -d '' -t "$wait" got <&"$from_program"
     (($? > 128)) && [[ ! $got ]] ||
       fail "the program did not wait for number $i after its prompt" "  came: $(visible "$got")"
@@ -72,21 +73,16 @@ if [[ ! $close_output ]]; then
     *) fail "standard output did not end within $deadline s after the fifth prompt" \
          "  so far: $(visible "$got")" ;;
   esac
-  [[ $got == "$listing" ]] ||
-    fail "the listing differs" "  expected: $(visible "$listing")" "  actual:   $(visible "$got")"
+  same "the listing" "$got" "$listing"
 fi
 # The program must end soon after its output: kill -0 fails once bash has reaped it.
-sleep "$deadline" &
-timer=$!
+sleep "$deadline" & timer=$!
 while kill -0 "$pid" 2>/dev/null; do
   kill -0 "$timer" 2>/dev/null || fail "the program did not end within $deadline s after its output"
   sleep 0.05
 done
 wait "$pid"
-actual_status=$?
-[[ $actual_status == "$status" ]] ||
-  fail "exit status differs" "  expected: [$status]" "  actual:   [$actual_status]"
-# Compared as od shows it, as bash strings hold no NUL byte.
-actual_error=$(od -An -c -v <&"$errors_in")
-[[ $actual_error == "$(printf %s "$error" | od -An -c -v)" ]] ||
-  fail "standard error differs" "  expected: $(visible "$error")" "  actual (od -c):$actual_error"
+same "the exit status" "$?" "$status"
+# As bash strings hold no NUL byte, standard error is compared as od shows it.
+same "standard error (od -c)" "$(od -An -c -v <&"$errors_in")" \
+  "$(printf %s "$error" | od -An -c -v)"
