@@ -5,10 +5,10 @@ find_program(tool_found "${tool}" NO_CACHE)
 if(NOT tool_found)
   message(FATAL_ERROR "No ZIP: no objdump or dumpbin to list what the program imports.")
 endif()
-execute_process(COMMAND ${CPACK_NEPARNI_LIST_IMPORTS}
-  "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_NEPARNI_PROGRAM}"
-  OUTPUT_VARIABLE listing COMMAND_ERROR_IS_FATAL ANY)
-# GNU's objdump writes "<tab>DLL Name: KERNEL32.dll", LLVM's indents with blanks, and dumpbin
+set(program "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_NEPARNI_PROGRAM}")
+execute_process(COMMAND ${CPACK_NEPARNI_LIST_IMPORTS} "${program}" OUTPUT_VARIABLE listing
+  COMMAND_ERROR_IS_FATAL ANY)
+# objdump writes "DLL Name: KERNEL32.dll", GNU's after a tab, LLVM's after blanks; dumpbin
 # writes the indented name alone.
 string(TOLOWER "${listing}" listing)
 string(REGEX MATCHALL "\n[ \t]+(dll name: )?[^ \t\r\n]+\\.dll" imports "${listing}")

@@ -1,18 +1,14 @@
-# cpack reads this before it packs anything.
-
-# Tools speak English in the C locale, which the import check needs; C.UTF-8 would still let
-# gettext follow LANGUAGE.
+# cpack reads this before it packs anything. In the C locale, tools speak English, which the
+# import check needs; C.UTF-8 would still let gettext follow LANGUAGE.
 set(ENV{LC_ALL} C)
 
 if(CPACK_INSTALLED_DIRECTORIES)
   set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
-  message(FATAL_ERROR "No source package: it would hold every build tree in the source "
-    "folder. git packs the committed sources:\n"
-    "  git archive --prefix=${name}/ -o ${name}.tar.gz HEAD")
+  message(FATAL_ERROR "No source package, which would hold every build tree. git packs the "
+    "committed sources:\n  git archive --prefix=${name}/ -o ${name}.tar.gz HEAD")
 endif()
 
-# The package names its commit. GIT_CEILING_DIRECTORIES keeps git from reading the commit of
-# another repository that merely holds these sources.
+# The package names its commit, but never that of another repository holding these sources.
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
 get_filename_component(source_parent "${source_dir}" DIRECTORY)
 set(ENV{GIT_CEILING_DIRECTORIES} "${source_parent}")
@@ -25,14 +21,13 @@ if(git_failed)
   set(CPACK_NEPARNI_COMMIT "none (${CMAKE_MATCH_2})")
   message(WARNING "The package names no commit: ${CMAKE_MATCH_2}")
 elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
-  message(WARNING "The sources differ from commit ${CMAKE_MATCH_1}, so the package is marked "
-    "-dirty: no rebuild of the commit will match it.")
+  message(WARNING "The sources differ from commit ${CMAKE_MATCH_1}: the package is -dirty.")
   set(CPACK_NEPARNI_COMMIT "${CMAKE_MATCH_1} with uncommitted changes")
   string(APPEND CPACK_PACKAGE_FILE_NAME -dirty)
 endif()
 
 # The dates that packing writes, in the ZIP and by strip in the program, are the commit's,
-# unless SOURCE_DATE_EPOCH is set. Tools half understand other forms than plain seconds.
+# unless SOURCE_DATE_EPOCH is set, in plain seconds, which is all that every tool reads.
 if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${source_dir}" log -1 --format=%ct
     OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -44,7 +39,7 @@ if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   unset(CPACK_PRE_BUILD_SCRIPTS)
   unset(CPACK_POST_BUILD_SCRIPTS)
 else()
-  # If this run fails, no earlier files of its name may stay to pass for its own.
+  # A failed run must leave no earlier files of its name to pass for its own.
   set(package "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}")
   file(REMOVE "${package}.zip" "${package}.zip.sha256" "${package}.buildinfo")
 endif()

@@ -4,18 +4,17 @@ set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
   # cpack goes on after a script fails, and would copy the ZIP out.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
-  message(FATAL_ERROR "No ZIP: this build has no configuration \"${CPACK_BUILD_CONFIG}\" to pack "
-    "(cpack -C names one that was built).")
+  message(FATAL_ERROR "No ZIP: this tree has no configuration \"${CPACK_BUILD_CONFIG}\".")
 endif()
 
-# CPack's ZIP differs from run to run even with SOURCE_DATE_EPOCH set: it dates entries in the
-# packer's time zone, records the owner, and gives the folder the umask's mode. So Info-ZIP
-# packs the files again, dated SOURCE_DATE_EPOCH in UTC, without owner (-X) or folders (-D).
+# CPack's ZIP differs from run to run even with SOURCE_DATE_EPOCH set: it has the packer's
+# time zone, owner and umask. So Info-ZIP packs the files again, dated SOURCE_DATE_EPOCH in
+# UTC, without owner (-X) or folders (-D).
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
-  message(WARNING "No rebuild will match this ZIP, which has its build's times and owner. "
-    "It needs a commit or SOURCE_DATE_EPOCH, Info-ZIP's zip and touch.")
+  message(WARNING "No rebuild will match this ZIP: packing it again needs a commit or "
+    "SOURCE_DATE_EPOCH, Info-ZIP's zip and touch.")
 else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
   # Each [, * or ? becomes a class of its own, so that the path is no pattern.
