@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
-# Counts with callgrind the instructions of one typical run of the default build, and of the
-# same job in C with stdio, linked dynamically, as the yardstick. Both run with an empty
-# environment, as start-up copies every variable. It prints; it does not judge.
+# Counts with callgrind the instructions of a typical run of the default build, and of the
+# same job in C with stdio. Both run in an empty environment, as start-up copies every variable.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for tool in valgrind cc; do
-  command -v "$tool" >/dev/null ||
-    { echo "$0: needs $tool (on Debian or Ubuntu: sudo apt-get install valgrind gcc)" >&2; exit 1; }
-done
+if ! command -v valgrind >/dev/null || ! command -v cc >/dev/null; then
+  echo "$0: needs valgrind and cc (on Debian or Ubuntu: apt-get install valgrind gcc)" >&2
+  exit 1
+fi
 
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Installed, the program has one path, whatever the generator built it under.
+# Installed, the program has one path whatever the generator.
 cmake --install build --config Release --prefix "$work" >/dev/null
 cc -O2 -x c -o "$work/neparni_stdio" - <<'C'
 #include <stdio.h>
@@ -44,8 +43,5 @@ instructions() {
     env -i "$valgrind" --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
     sed -n 's/^==[0-9]*== Collected : //p'
 }
-cpp=$(instructions "$work/bin/neparni")
-c=$(instructions "$work/neparni_stdio")
-echo "neparni:                 $cpp"
-echo "C with stdio, dynamic:   $c"
-awk -v cpp="$cpp" -v c="$c" 'BEGIN { printf "ratio:                   %.2f\n", cpp / c }'
+cpp=$(instructions "$work/bin/neparni") c=$(instructions "$work/neparni_stdio")
+awk -v cpp="$cpp" -v c="$c" 'BEGIN { printf "neparni %d, C %d, ratio %.2f\n", cpp, c, cpp / c }'

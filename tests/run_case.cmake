@@ -3,22 +3,20 @@
 #   standard error   EXPECTED_ERROR and a line end, or nothing
 #   exit status      EXPECTED_STATUS, or 0
 # A Windows program, named .exe or .cmd, ends lines in CR LF. PAUSE=ON says that PROGRAM is
-# neparni.cmd, which after the listing writes a line end and pause's message.
+# neparni.cmd, which ends the listing's line and writes pause's message.
 cmake_minimum_required(VERSION 3.25)
 
 # Both streams go to files, read back as hex: a CMake string holds no NUL byte, and
 # execute_process would turn CR LF into LF. A program still running after 30 s is ended.
 set(output_file "${INPUT_FILE}.out")
-set(error_file "${INPUT_FILE}.err")
 if(DEFINED OUTPUT_FILE)
   set(output_file "${OUTPUT_FILE}")
 endif()
 execute_process(COMMAND ${EMULATOR} "${PROGRAM}" INPUT_FILE "${INPUT_FILE}"
-  OUTPUT_FILE "${output_file}" ERROR_FILE "${error_file}" RESULT_VARIABLE status TIMEOUT 30)
-# 4096 bytes hold what is expected, and the start of what a runaway program wrote.
+  OUTPUT_FILE "${output_file}" ERROR_FILE "${INPUT_FILE}.err" RESULT_VARIABLE status TIMEOUT 30)
 file(READ "${output_file}" output HEX LIMIT 4096)
-file(READ "${error_file}" error HEX LIMIT 4096)
-file(REMOVE "${INPUT_FILE}.out" "${error_file}") # but never OUTPUT_FILE
+file(READ "${INPUT_FILE}.err" error HEX LIMIT 4096)
+file(REMOVE "${INPUT_FILE}.out" "${INPUT_FILE}.err") # but never OUTPUT_FILE
 
 set(newline "\n")
 if(PROGRAM MATCHES "\\.([Ee][Xx][Ee]|[Cc][Mm][Dd])$")
@@ -29,9 +27,8 @@ string(APPEND expected_output "${EXPECTED_LISTING}")
 if(PAUSE)
   string(APPEND expected_output "\r\n") # from cmd's "echo."
 endif()
-set(expected_error "")
 if(DEFINED EXPECTED_ERROR)
-  set(expected_error "${EXPECTED_ERROR}${newline}")
+  string(APPEND EXPECTED_ERROR "${newline}")
 endif()
 if(NOT DEFINED EXPECTED_STATUS)
   set(EXPECTED_STATUS 0)
@@ -75,7 +72,7 @@ endif()
 if(NOT DEFINED OUTPUT_FILE)
   compare("standard output" "${expected_output}" "${output}")
 endif()
-compare("standard error" "${expected_error}" "${error}")
+compare("standard error" "${EXPECTED_ERROR}" "${error}")
 string(HEX "${status}" status)
 compare("exit status" "${EXPECTED_STATUS}" "${status}")
 if(failures)

@@ -1,5 +1,4 @@
-# Packs the ZIP into DIR and unpacks it there as DIR/unpacked, whatever its folder's name.
-#   cmake -DDIR=<folder> -DCONFIG=<configuration> -P unpack_zip.cmake   in the build tree
+# Run in the build tree: packs CONFIG's ZIP into DIR, and unpacks it there as DIR/unpacked.
 file(REMOVE_RECURSE "${DIR}")
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -C ${CONFIG} -B ${DIR} COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB zip "${DIR}/*.zip")
