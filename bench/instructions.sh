@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Counts with callgrind the instructions of a typical run of the default build, and of the
-# same job in C with stdio. Both run in an empty environment, as start-up copies every variable.
+# Counts with callgrind the instructions of a typical run, and of the same job in C with stdio,
+# both in an empty environment, on which start-up's cost depends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if ! command -v valgrind >/dev/null || ! command -v cc >/dev/null; then

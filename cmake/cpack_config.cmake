@@ -1,14 +1,14 @@
-# cpack reads this before it packs anything. In the C locale, tools speak English, which the
-# import check needs; C.UTF-8 would still let gettext follow LANGUAGE.
+# cpack reads this first. The import check reads tools' English: LC_ALL=C, as under C.UTF-8
+# gettext would still follow LANGUAGE.
 set(ENV{LC_ALL} C)
 
-if(CPACK_INSTALLED_DIRECTORIES)
+if(CPACK_INSTALLED_DIRECTORIES) # set for the source package only
   set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
   message(FATAL_ERROR "No source package, which would hold every build tree. git packs the "
     "committed sources:\n  git archive --prefix=${name}/ -o ${name}.tar.gz HEAD")
 endif()
 
-# The package names its commit, but never that of another repository holding these sources.
+# The package names this tree's commit (-dirty if changed), never an enclosing repository's.
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." REALPATH)
 get_filename_component(source_parent "${source_dir}" DIRECTORY)
 set(ENV{GIT_CEILING_DIRECTORIES} "${source_parent}")
@@ -16,10 +16,11 @@ execute_process(COMMAND git -C "${source_dir}" describe --always --dirty --abbre
   OUTPUT_VARIABLE CPACK_NEPARNI_COMMIT ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(git_failed)
-  # git's first line says why (no commit yet, say), or if git is missing, the result does.
-  string(REGEX MATCH "^(fatal: )?([^\n]*)" git_error "${git_error}git: ${git_failed}")
-  set(CPACK_NEPARNI_COMMIT "none (${CMAKE_MATCH_2})")
-  message(WARNING "The package names no commit: ${CMAKE_MATCH_2}")
+  # git's first line says why (no commit yet, say); if git is missing, the result does.
+  string(REGEX MATCH "^(fatal: )?([^\n]*)" why "${git_error}git: ${git_failed}")
+  set(why "${CMAKE_MATCH_2}")
+  set(CPACK_NEPARNI_COMMIT "none (${why})")
+  message(WARNING "The package names no commit: ${why}")
 elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
   message(WARNING "The sources differ from commit ${CMAKE_MATCH_1}: the package is -dirty.")
   set(CPACK_NEPARNI_COMMIT "${CMAKE_MATCH_1} with uncommitted changes")
@@ -27,7 +28,7 @@ elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
 endif()
 
 # The dates that packing writes, in the ZIP and by strip in the program, are the commit's,
-# unless SOURCE_DATE_EPOCH is set, in plain seconds, which is all that every tool reads.
+# unless SOURCE_DATE_EPOCH is set.
 if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${source_dir}" log -1 --format=%ct
     OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -39,7 +40,7 @@ if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   unset(CPACK_PRE_BUILD_SCRIPTS)
   unset(CPACK_POST_BUILD_SCRIPTS)
 else()
-  # A failed run must leave no earlier files of its name to pass for its own.
+  # Remove a last run's files of this name, so that a failed run cannot pass them off.
   set(package "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}")
   file(REMOVE "${package}.zip" "${package}.zip.sha256" "${package}.buildinfo")
 endif()

@@ -9,15 +9,15 @@ endif()
 
 # CPack's ZIP differs from run to run even with SOURCE_DATE_EPOCH set: it has the packer's
 # time zone, owner and umask. So Info-ZIP packs the files again, dated SOURCE_DATE_EPOCH in
-# UTC, without owner (-X) or folders (-D).
+# UTC, without owner (-X) or folders (-D), with the commit in its comment (-z).
 find_program(ZIP_EXECUTABLE zip)
 find_program(TOUCH_EXECUTABLE touch)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTABLE)
-  message(WARNING "No rebuild will match this ZIP: packing it again needs a commit or "
-    "SOURCE_DATE_EPOCH, Info-ZIP's zip and touch.")
+  message(WARNING "No rebuild will match this ZIP: packing it again needs zip, touch, and a "
+    "commit or SOURCE_DATE_EPOCH.")
 else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
-  # Each [, * or ? becomes a class of its own, so that the path is no pattern.
+  # Each of [ ] * ? becomes a class of its own, so that the path is no pattern.
   string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
   file(GLOB_RECURSE files RELATIVE "${staging_top}" "${staging_pattern}/*")
   string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC) # of SOURCE_DATE_EPOCH
@@ -44,7 +44,7 @@ if(NOT DPKG_QUERY_EXECUTABLE)
   set(packages "")
 endif()
 foreach(package IN LISTS packages)
-  # Only "installed" counts: a package removed but for its configuration is shown too.
+  # Only "installed" counts: dpkg-query also shows packages removed but for their conffiles.
   execute_process(COMMAND "${DPKG_QUERY_EXECUTABLE}" --show
     "--showformat=\${db:Status-Status} \${Version}" ${package} OUTPUT_VARIABLE shown ERROR_QUIET)
   if(shown MATCHES "^installed (.+)")
@@ -69,7 +69,7 @@ string(REGEX REPLACE "  +" " " how_built "${how_built}")
 string(REPLACE " \n" "\n" how_built "${how_built}")
 file(SHA256 "${CPACK_PACKAGE_FILES}" sha256)
 file(SIZE "${CPACK_PACKAGE_FILES}" size)
-# The ZIP is still being staged; the buildinfo goes where cpack will put it.
+# The ZIP is not copied out yet; the buildinfo goes where cpack will put it.
 string(REGEX REPLACE "\\.zip$" ".buildinfo" buildinfo "${CPACK_OUTPUT_FILE_PATH}")
 file(WRITE "${buildinfo}" "Format: 1.0
 Source: ${CPACK_PACKAGE_NAME}

@@ -1,4 +1,4 @@
-# Runs PROGRAM (through EMULATOR, if set) on INPUT_FILE, and compares byte for byte:
+# Runs PROGRAM (through EMULATOR, if set) on INPUT_FILE and compares, byte for byte:
 #   standard output  the five prompts, then EXPECTED_LISTING (unless it goes to OUTPUT_FILE)
 #   standard error   EXPECTED_ERROR and a line end, or nothing
 #   exit status      EXPECTED_STATUS, or 0
@@ -63,7 +63,7 @@ endfunction()
 
 string(HEX "${expected_output}" prefix)
 if(PAUSE AND output MATCHES "^${prefix}(.*)$")
-  # pause's message is in the system's language: it must only be there, with no NUL byte.
+  # pause's message is in the system's language, so it need only be there, with no NUL byte.
   set(output "${prefix}")
   if(CMAKE_MATCH_1 STREQUAL "" OR CMAKE_MATCH_1 MATCHES "^(..)*00")
     string(APPEND failures "pause's message is missing or holds a NUL byte\n")

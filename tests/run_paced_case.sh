@@ -8,7 +8,7 @@
 #   --status N      the exit status (0)
 #   --error TEXT    the line on standard error (none)
 #   --deadline S    how long to wait for each prompt, the listing and the end (10)
-#   --wait S        how long nothing may come after a prompt (0.3)
+#   --wait S        how long nothing may follow a prompt (0.3)
 set -u
 input='' listing='' close_output='' status=0 error='' deadline=10 wait=0.3
 while [[ $1 != -- ]]; do
@@ -29,10 +29,10 @@ mapfile -t numbers < <(printf %s "$input")
 errors=$(mktemp)
 exec {errors_out}>"$errors" {errors_in}<"$errors"
 rm -f "$errors"
-# A write to a closed pipe fails, as on Windows, instead of killing the writer.
+# A write to a closed pipe fails, as on Windows, rather than kill the writer.
 trap '' PIPE
 # Job control gives the program a process group of its own, which the driver kills as it
-# ends, unless SIGKILL ends it first.
+# ends, unless the driver itself is killed by SIGKILL.
 set -m
 coproc program { exec "$@" 2>&"$errors_out"; }
 set +m
