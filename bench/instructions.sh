@@ -3,10 +3,8 @@
 # answers it alike, both in an empty environment, on which start-up's cost depends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v valgrind >/dev/null || ! command -v cc >/dev/null; then
-  echo "$0: needs valgrind and cc (on Debian or Ubuntu: apt-get install valgrind gcc)" >&2
-  exit 1
-fi
+{ command -v valgrind && command -v cc; } >/dev/null ||
+  { echo "$0: needs valgrind and cc (on Debian: apt-get install valgrind gcc)" >&2; exit 1; }
 
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
