@@ -8,8 +8,8 @@ endif()
 set(program "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_NEPARNI_PROGRAM}")
 execute_process(COMMAND ${CPACK_NEPARNI_LIST_IMPORTS} "${program}" OUTPUT_VARIABLE listing
   COMMAND_ERROR_IS_FATAL ANY)
-# objdump writes "DLL Name: KERNEL32.dll", GNU's after a tab, LLVM's after blanks; dumpbin
-# writes the indented name alone.
+# objdump writes "DLL Name: KERNEL32.dll", indented by a tab (GNU) or by blanks (LLVM).
+# dumpbin writes the indented name alone.
 string(TOLOWER "${listing}" listing)
 string(REGEX MATCHALL "\n[ \t]+(dll name: )?[^ \t\r\n]+\\.dll" imports "${listing}")
 list(TRANSFORM imports REPLACE "^\n[ \t]+(dll name: )?" "")

@@ -16,7 +16,7 @@ execute_process(COMMAND git -C "${source_dir}" describe --always --dirty --abbre
   OUTPUT_VARIABLE CPACK_NEPARNI_COMMIT ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(git_failed)
-  # git's first line says why (no commit yet, say); if git is missing, the result does.
+  # The reason is the first line of git's error, or, if git could not run at all, why not.
   string(REGEX MATCH "^(fatal: )?([^\n]*)" why "${git_error}git: ${git_failed}")
   set(why "${CMAKE_MATCH_2}")
   set(CPACK_NEPARNI_COMMIT "none (${why})")
@@ -27,7 +27,7 @@ elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
   string(APPEND CPACK_PACKAGE_FILE_NAME -dirty)
 endif()
 
-# The dates that packing writes, in the ZIP and by strip in the program, are the commit's,
+# Packing writes dates, in the ZIP and by strip into the program. They are the commit's time
 # unless SOURCE_DATE_EPOCH is set.
 if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${source_dir}" log -1 --format=%ct
@@ -40,7 +40,7 @@ if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   unset(CPACK_PRE_BUILD_SCRIPTS)
   unset(CPACK_POST_BUILD_SCRIPTS)
 else()
-  # Remove a last run's files of this name, so that a failed run cannot pass them off.
+  # Remove an earlier run's files, so that a failed run leaves none that seem its own.
   set(package "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}")
   file(REMOVE "${package}.zip" "${package}.zip.sha256" "${package}.buildinfo")
 endif()

@@ -2,7 +2,7 @@
 # the same bytes, and to write the buildinfo beside it.
 set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
-  # cpack goes on after a script fails, and would copy the ZIP out.
+  # cpack goes on after a script fails. With the ZIP removed, it has nothing to copy out.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   message(FATAL_ERROR "No ZIP: this tree has no configuration \"${CPACK_BUILD_CONFIG}\".")
 endif()
@@ -21,7 +21,7 @@ else()
   # brackets, as [*], each matches only itself.
   string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
   file(GLOB_RECURSE files RELATIVE "${staging_top}" "${staging_pattern}/*")
-  string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC) # of SOURCE_DATE_EPOCH
+  string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC) # SOURCE_DATE_EPOCH's, for touch -t
   set(comment "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
   if(NOT CPACK_NEPARNI_COMMIT MATCHES "^none")
     string(APPEND comment ", built from commit ${CPACK_NEPARNI_COMMIT}")
@@ -36,7 +36,7 @@ else()
     "${staging_top}" INPUT_FILE "${staging_top}/comment" COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
-# The buildinfo, after Debian's, tells a rebuild what made the ZIP.
+# The buildinfo, in the form of Debian's, tells a rebuild what made the ZIP.
 set(packages binutils-mingw-w64-x86-64 cmake cmake-data g++-mingw-w64-x86-64-win32
   gcc-mingw-w64-base gcc-mingw-w64-x86-64-win32 mingw-w64-common mingw-w64-x86-64-dev zip)
 find_program(DPKG_QUERY_EXECUTABLE dpkg-query)
@@ -61,7 +61,7 @@ if(installed)
 endif()
 
 file(READ "${record}" how_built)
-# Empty flags leave blanks behind.
+# Empty flags leave double and trailing blanks.
 string(REGEX REPLACE "  +" " " how_built "${how_built}")
 string(REPLACE " \n" "\n" how_built "${how_built}")
 file(SHA256 "${CPACK_PACKAGE_FILES}" sha256)

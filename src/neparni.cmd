@@ -1,6 +1,6 @@
 @echo off
-rem Started by a double-click, the window would close as soon as the listing
-rem is written: once the program has ended, wait for a key.
+rem A double-click opens a window that closes when the program ends, before
+rem anyone could read the listing, so wait for a key.
 setlocal
 "%~dp0bin\neparni.exe"
 set status=%errorlevel%

@@ -5,7 +5,7 @@
 
 int main()
 {
-    // Zero is even, so a slot that no extraction wrote is never listed.
+    // Zero is even, so a slot left unread, once the input has failed or ended, is never listed.
     std::int32_t broj[5] = {};
     for (std::int32_t& n : broj) {
         // cin is tied to cout: the prompt is flushed before the program waits.

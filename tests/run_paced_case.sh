@@ -4,7 +4,7 @@
 #   run_paced_case.sh [options] -- COMMAND...
 #   --input TEXT    the numbers, one a line; standard input closes after the last
 #   --listing TEXT  what must follow the fifth prompt
-#   --close-output  close standard output before typing the fifth number
+#   --close-output  stop reading standard output before typing the fifth number
 #   --status N      the exit status (0)
 #   --error TEXT    the line on standard error (none)
 #   --deadline S    how long to wait for each prompt, the listing and the end (10)
@@ -29,7 +29,7 @@ mapfile -t numbers < <(printf %s "$input")
 errors=$(mktemp)
 exec {errors_out}>"$errors" {errors_in}<"$errors"
 rm -f "$errors"
-# A write to a closed pipe fails, as on Windows, rather than kill the writer.
+# SIGPIPE is ignored here, and so in the program: a write to a closed pipe fails, as on Windows.
 trap '' PIPE
 # Job control gives the program a process group of its own, which the driver kills as it
 # ends, unless the driver itself is killed by SIGKILL.
@@ -50,7 +50,7 @@ same() { # WHAT ACTUAL EXPECTED
 
 prompt='Unesi broj: '
 for i in 1 2 3 4 5; do
-  # -d '' ends a read at a NUL byte, which bash would otherwise drop.
+  # With -d '', a line end does not end the read, and a NUL byte, which bash would drop, does.
   IFS= read -r -d '' -n ${#prompt} -t "$deadline" got <&"$from_program"
   same "prompt $i, which must come within $deadline s," "$got" "$prompt"
   if ((i <= ${#numbers[@]})); then
