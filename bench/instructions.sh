@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Counts with callgrind the instructions of a typical run, and of a C program with stdio that
-# answers it alike, both in an empty environment, on which start-up's cost depends.
+# Counts with callgrind the instructions of a typical run, and of a C program with stdio given
+# the same input, both in an empty environment, on which start-up's cost depends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 { command -v valgrind && command -v cc; } >/dev/null ||

@@ -1,8 +1,8 @@
-# cpack runs this once it has made the ZIP, to pack it again so that one commit always gives
-# the same bytes, and to write the buildinfo beside it.
+# cpack runs this once it has made the ZIP, to pack it again so that one commit, packed with
+# the same packages, always gives the same bytes, and to write the buildinfo beside it.
 set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
-  # cpack goes on after a script fails. With the ZIP removed, it has nothing to copy out.
+  # A failed script does not stop cpack, but with the ZIP removed it has nothing to copy out.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   message(FATAL_ERROR "No ZIP: this tree has no configuration \"${CPACK_BUILD_CONFIG}\".")
 endif()
