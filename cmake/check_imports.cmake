@@ -20,7 +20,7 @@ set(others ${imports})
 list(FILTER others EXCLUDE REGEX "^(kernel32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\\.dll$")
 if(others)
   list(JOIN others ", " others)
-  message(FATAL_ERROR "No ZIP: the program imports ${others}, which Windows does not ship. "
+  message(FATAL_ERROR "No ZIP: the program imports ${others}, beyond KERNEL32 and the C runtime. "
     "NEPARNI_STATIC=ON links the compiler's runtimes in.")
 endif()
 message(STATUS "The program imports only DLLs that come with Windows: ${imports}")

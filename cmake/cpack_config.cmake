@@ -1,5 +1,5 @@
-# The import check parses objdump's output, which must be in English: LC_ALL=C makes it so.
-# C.UTF-8 would not, as gettext still follows LANGUAGE there.
+# cpack reads this before its scripts. The import check parses objdump's output, which must be
+# in English: LC_ALL=C makes it so. C.UTF-8 would not, as gettext still follows LANGUAGE there.
 set(ENV{LC_ALL} C)
 
 if(CPACK_INSTALLED_DIRECTORIES) # set for the source package only

@@ -16,7 +16,7 @@ execute_process(COMMAND ${EMULATOR} "${PROGRAM}" INPUT_FILE "${INPUT_FILE}"
   OUTPUT_FILE "${output_file}" ERROR_FILE "${INPUT_FILE}.err" RESULT_VARIABLE status TIMEOUT 30)
 file(READ "${output_file}" output HEX LIMIT 4096)
 file(READ "${INPUT_FILE}.err" error HEX LIMIT 4096)
-file(REMOVE "${INPUT_FILE}.out" "${INPUT_FILE}.err") # not OUTPUT_FILE, such as /dev/full
+file(REMOVE "${INPUT_FILE}.out" "${INPUT_FILE}.err")
 
 set(newline "\n")
 if(PROGRAM MATCHES "\\.([Ee][Xx][Ee]|[Cc][Mm][Dd])$")
