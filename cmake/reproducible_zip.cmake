@@ -2,7 +2,7 @@
 # the same packages, always gives the same bytes, and to write the buildinfo beside it.
 set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
-  # A failed script does not stop cpack, but once the ZIP is removed, cpack has none to copy.
+  # A failed script does not keep cpack from copying the ZIP out, so remove the ZIP first.
   file(REMOVE "${CPACK_PACKAGE_FILES}")
   message(FATAL_ERROR "No ZIP: this tree has no configuration \"${CPACK_BUILD_CONFIG}\".")
 endif()
