@@ -16,7 +16,7 @@ execute_process(COMMAND git -C "${source_dir}" describe --always --dirty --abbre
   OUTPUT_VARIABLE CPACK_NEPARNI_COMMIT ERROR_VARIABLE git_error RESULT_VARIABLE git_failed
   OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(git_failed)
-  # The reason is the first line of git's error, or, if git could not run at all, why not.
+  # The reason is git's first error line or, if git could not start, what execute_process says.
   string(REGEX MATCH "^(fatal: )?([^\n]*)" why "${git_error}git: ${git_failed}")
   set(why "${CMAKE_MATCH_2}")
   set(CPACK_NEPARNI_COMMIT "none (${why})")

@@ -31,8 +31,8 @@ exec {errors_out}>"$errors" {errors_in}<"$errors"
 rm -f "$errors"
 # SIGPIPE is ignored here, and so in the program: a write to a closed pipe fails, as on Windows.
 trap '' PIPE
-# Job control gives the program a process group of its own, which the driver kills as it
-# ends, unless the driver itself is killed by SIGKILL.
+# Job control gives the program a process group of its own. The driver's EXIT trap kills that
+# group, unless the driver itself is killed by SIGKILL.
 set -m
 coproc program { exec "$@" 2>&"$errors_out"; }
 set +m
