@@ -17,8 +17,8 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR NOT ZIP_EXECUTABLE OR NOT TOUCH_EXECUTA
     "commit or SOURCE_DATE_EPOCH.")
 else()
   get_filename_component(staging_top "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY)
-  # file(GLOB) would read any [ ] * ? in the staging folder's path as a pattern. Put in
-  # brackets, as [*], each matches only itself.
+  # file(GLOB) would read any [ ] * ? in the staging folder's path as a pattern, so each such
+  # character is put in brackets: [*] matches only *.
   string(REGEX REPLACE "[][*?]" "[\\0]" staging_pattern "${CPACK_TEMPORARY_DIRECTORY}")
   file(GLOB_RECURSE files RELATIVE "${staging_top}" "${staging_pattern}/*")
   string(TIMESTAMP date "%Y%m%d%H%M.%S" UTC) # SOURCE_DATE_EPOCH's, for touch -t
