@@ -27,7 +27,7 @@ elseif(CPACK_NEPARNI_COMMIT MATCHES "(.*)-dirty$")
   string(APPEND CPACK_PACKAGE_FILE_NAME -dirty)
 endif()
 
-# Packing writes dates, in the ZIP and by strip into the program. They are the commit's time
+# Packing dates the ZIP's files, and strip dates the program. Both take the commit's time
 # unless SOURCE_DATE_EPOCH is set.
 if(NOT git_failed AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${source_dir}" log -1 --format=%ct

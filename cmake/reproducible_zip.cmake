@@ -1,5 +1,5 @@
-# cpack runs this once it has made the ZIP, to pack it again so that one commit, packed with
-# the same packages, always gives the same bytes, and to write the buildinfo beside it.
+# cpack runs this once it has made the ZIP, to pack it again so that the same commit, packed
+# with the same packages, always gives the same bytes, and to write the buildinfo beside it.
 set(record "${CPACK_NEPARNI_BUILD_DIR}/buildinfo-${CPACK_BUILD_CONFIG}.txt")
 if(NOT EXISTS "${record}")
   # A failed script does not keep cpack from copying the ZIP out, so remove the ZIP first.
